@@ -1,0 +1,76 @@
+#include "cli/cli_commands.h"
+#include "model/url_list_file.h"
+
+namespace {
+
+const char* DescribeLoadResult(int result) {
+    switch (result) {
+        case 0: return "loaded";
+        case 1: return "loaded (full: more than 10,000 titles)";
+        case 3: return "loaded read-only (the file is in use or write-protected)";
+        case -1: return "file not found or bad path";
+        case -2: return "the file cannot be opened";
+        case -3: return "partly loaded (out of memory or more than 65,535 items), read-only";
+        default: return "unknown result";
+    }
+}
+
+int CountAliases(const CUrlListFile& list) {
+    int aliases = 0;
+    for (int i = list.First(); i != 0; i = list.Next(i))
+        if (list.Item(i).Has(ItemFlags::kAlias)) ++aliases;
+    return aliases;
+}
+
+int CountItems(const CUrlListFile& list) {
+    int items = 0;
+    for (int i = list.First(); i != 0; i = list.Next(i)) ++items;
+    return items;
+}
+
+}  // namespace
+
+bool LoadListForCommand(CUrlListFile& list, const std::string& path, std::ostream& err,
+                        int& loadResult) {
+    loadResult = list.Load(path);
+    if (loadResult >= 0 || loadResult == -3) return true;
+    err << "vellinor-cli: cannot open list file '" << path << "': "
+        << DescribeLoadResult(loadResult) << " ("
+        << list.Environment().files->ErrorText(list.LastOsError()) << ")\n";
+    return false;
+}
+
+int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CUrlListFile list;
+    int result = 0;
+    if (!LoadListForCommand(list, args[0], err, result)) return kExitFailed;
+    out << "load result: " << result << " (" << DescribeLoadResult(result) << ")\n"
+        << "items: " << CountItems(list) << "\n"
+        << "titles: " << list.TitleCount() << "\n"
+        << "aliases: " << CountAliases(list) << "\n"
+        << "full: " << (list.IsFull() ? "yes" : "no") << "\n"
+        << "read-only: " << (list.IsReadOnly() ? "yes" : "no") << "\n";
+    return result == -3 ? kExitFailed : 0;
+}
+
+int RunNormalize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CUrlListFile list;
+    int result = 0;
+    if (!LoadListForCommand(list, args[0], err, result)) return kExitFailed;
+    if (result == -3) {
+        err << "vellinor-cli: '" << args[0] << "' was only partly loaded; not writing a copy\n";
+        return kExitFailed;
+    }
+    if (list.IsSameFile(args[1])) {
+        err << "vellinor-cli: the copy must not overwrite the list itself\n";
+        return kExitUsage;
+    }
+    int error = list.SaveCopy(args[1]);
+    if (error != 0) {
+        err << "vellinor-cli: cannot write '" << args[1]
+            << "': " << list.Environment().files->ErrorText(error) << "\n";
+        return kExitFailed;
+    }
+    out << "wrote " << args[1] << "\n";
+    return 0;
+}

@@ -1,0 +1,239 @@
+// Reading and writing the list file.
+#include <cstring>
+#include <unordered_map>
+
+#include "model/title_text.h"
+#include "model/url_list_file.h"
+
+namespace {
+
+constexpr std::string_view kBackupPrefix = "Autobackup of ";
+constexpr std::string_view kSaveSuffix = ".saving";
+constexpr std::size_t kSeparatorWidth = 60;
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool IsLevelMarker(std::string_view line) {
+    return line.size() >= 3 && line[0] == '<' && line[2] == '>';
+}
+
+std::size_t CountLines(std::string_view content) {
+    std::size_t lines = 1;
+    for (const char* p = content.data(), *end = p + content.size();
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
+         ++p)
+        ++lines;
+    return lines;
+}
+
+}  // namespace
+
+int CUrlListFile::Load() { return Load(std::string(path_)); }
+
+int CUrlListFile::Load(const std::string& path) {
+    platform::FileSystem& files = *env_.files;
+    bool wasReadOnly = readOnly_;
+    file_.reset();
+
+    platform::OsError error = 0;
+    bool openedReadOnly = false;
+    auto file = files.Open(path, platform::OpenMode::ReadWriteDenyWrite, error);
+    if (!file && files.Classify(error) == platform::ErrorKind::AccessOrSharing) {
+        file = files.Open(path, platform::OpenMode::ReadShareAll, error);
+        openedReadOnly = file != nullptr;
+    }
+    std::string content;
+    if (file) {
+        error = file->ReadAll(content);
+        if (error != 0) file.reset();
+    }
+    if (!file) {
+        lastOsError_ = error;
+        if (!path_.empty() && !wasReadOnly) ReopenHeldFile();
+        return files.Classify(error) == platform::ErrorKind::NotFound ? -1 : -2;
+    }
+
+    Reset();
+    std::string full;
+    path_ = files.FullPath(path, full) ? full : path;
+    int result = ParseContent(content);
+    if (result == -3 || openedReadOnly) {
+        readOnly_ = true;
+        return result == -3 ? -3 : 3;
+    }
+    file_ = std::move(file);
+    readOnly_ = false;
+    modified_ = false;
+    full_ = titleCount_ > kFullTitleCount;
+    return full_ ? 1 : 0;
+}
+
+void CUrlListFile::ReopenHeldFile() {
+    platform::OsError error = 0;
+    file_ = env_.files->Open(path_, platform::OpenMode::ReadWriteDenyWrite, error);
+    if (!file_) readOnly_ = true;
+}
+
+int CUrlListFile::ParseContent(std::string_view content) {
+    const platform::CodePage& cp = *env_.codePage;
+    std::size_t expected = CountLines(content) + 1;
+    if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
+    Reserve(expected);  // one allocation when memory allows; else grow step by step
+
+    std::vector<std::pair<int, long>> aliases;
+    std::vector<std::pair<int, long>> targets;
+    int result = 0;
+    bool started = false;
+    while (!content.empty()) {
+        std::size_t eol = content.find('\n');
+        std::string_view line = Trim(content.substr(0, eol), cp);
+        content.remove_prefix(eol == std::string_view::npos ? content.size() : eol + 1);
+
+        bool marker = IsLevelMarker(line);
+        if (!started) {
+            if (!marker || line[1] != '1') continue;
+            started = true;
+        }
+        int level = !marker ? kTitle : line[1] == '1' ? kCategory : kSubcategory;
+        std::string_view text = marker ? line.substr(3) : line;
+        std::uint8_t flags = static_cast<std::uint8_t>(level);
+        if (text.empty() || StartsWith(text, "---")) {
+            flags |= ItemFlags::kSeparator;
+            text = {};
+        }
+        if (!ReserveOneItem()) {
+            result = -3;
+            break;
+        }
+        int item = ++count_;
+        items_.push_back(ListItem{static_cast<std::uint16_t>(item - 1), 0, flags});
+        items_[item - 1].next = static_cast<std::uint16_t>(item);
+        texts_.emplace_back();
+
+        if (level == kTitle && !(flags & ItemFlags::kSeparator)) {
+            if (StartsWith(text, kAliasPrefix)) {
+                items_[item].flags |= ItemFlags::kAlias;
+                aliases.emplace_back(item, AliasNumber(text));
+                continue;  // its text is written when it is resolved
+            }
+            ++titleCount_;
+            long number = AliasNumber(text);
+            if (number > 0) {
+                targets.emplace_back(item, number);
+                texts_[item] = WithoutAliasNumber(text);
+                continue;
+            }
+        }
+        texts_[item].assign(text.data(), text.size());
+    }
+    items_[count_].next = 0;
+    items_[0].prev = static_cast<std::uint16_t>(count_);
+    ResolveAliases(aliases, targets);
+    return result;
+}
+
+void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
+                                  std::vector<std::pair<int, long>>& targets) {
+    std::unordered_map<long, int> targetByNumber;
+    targetByNumber.reserve(targets.size());
+    for (auto& [item, number] : targets) targetByNumber.emplace(number, item);  // first wins
+    for (auto& [alias, number] : aliases) {
+        auto found = number > 0 ? targetByNumber.find(number) : targetByNumber.end();
+        if (found == targetByNumber.end()) {
+            Unlink(alias);  // names no title: dropped
+            continue;
+        }
+        int target = found->second;
+        texts_[alias] = std::string(kAliasPrefix) + std::to_string(target);
+        if (!items_[target].Has(ItemFlags::kAliasTarget)) {
+            items_[target].flags |= ItemFlags::kAliasTarget;
+            texts_[target] = WithAliasNumber(texts_[target], target);
+        }
+    }
+}
+
+std::string CUrlListFile::Serialize() const {
+    std::size_t size = 0;
+    for (int i = items_[0].next; i != 0; i = items_[i].next) size += texts_[i].size() + 8;
+    std::string out;
+    out.reserve(size + kSeparatorWidth * 8);
+    for (int i = items_[0].next; i != 0; i = items_[i].next) {
+        const ListItem& it = items_[i];
+        int level = it.Level();
+        out.append(static_cast<std::size_t>(level), '\t');
+        if (level < kTitle) out.append(level == kCategory ? "<1>" : "<2>");
+        if (it.Has(ItemFlags::kSeparator))
+            out.append(kSeparatorWidth, '-');
+        else
+            out.append(texts_[i]);
+        out.append("\r\n");
+    }
+    return out;
+}
+
+int CUrlListFile::Save() {
+    if (readOnly_ || path_.empty()) return 0;
+    if (backupPending_) {
+        WriteBackup();
+        backupPending_ = false;
+    }
+    int error = ReplaceFileWith(Serialize());
+    if (error == 0) modified_ = false;
+    return error;
+}
+
+void CUrlListFile::WriteBackup() {
+    platform::FileSystem& files = *env_.files;
+    std::string bytes;
+    platform::OsError error = 0;
+    if (file_) {
+        error = file_->ReadAll(bytes);
+    } else {
+        auto file = files.Open(path_, platform::OpenMode::ReadShareAll, error);
+        if (file) error = file->ReadAll(bytes);
+    }
+    if (error != 0) return;
+    std::string backupPath = platform::JoinPath(platform::FolderOf(path_),
+                                                std::string(kBackupPrefix).append(platform::FileNameOf(path_)));
+    auto backup = files.Open(backupPath, platform::OpenMode::CreateDenyWrite, error);
+    if (backup && backup->Write(bytes) == 0) backup->Flush();
+}
+
+// The new content goes to a file beside the list and replaces it only once
+// it is complete on disk, so a failed write never leaves a truncated list.
+int CUrlListFile::ReplaceFileWith(const std::string& content) {
+    platform::FileSystem& files = *env_.files;
+    std::string temporary = path_ + std::string(kSaveSuffix);
+    platform::OsError error = 0;
+    {
+        auto file = files.Open(temporary, platform::OpenMode::CreateDenyWrite, error);
+        if (!file) return error;
+        error = file->Write(content);
+        if (error == 0) error = file->Flush();
+    }
+    if (error == 0) {
+        file_.reset();  // Windows cannot replace a file that is held open
+        error = files.Replace(temporary, path_);
+        platform::OsError reopenError = 0;
+        file_ = files.Open(path_, platform::OpenMode::ReadWriteDenyWrite, reopenError);
+        // When another program grabbed the file in between, the next save tries
+        // again; the content is on disk either way.
+    }
+    if (error != 0) files.Remove(temporary);
+    return error;
+}
+
+int CUrlListFile::SaveCopy(const std::string& path) const {
+    platform::OsError error = 0;
+    auto file = env_.files->Open(path, platform::OpenMode::CreateDenyWrite, error);
+    if (!file) return error;
+    error = file->Write(Serialize());
+    return error != 0 ? error : file->Flush();
+}
+
+bool CUrlListFile::IsSameFile(const std::string& path) const {
+    std::string full;
+    return !path_.empty() && env_.files->FullPath(path, full) && full == path_;
+}

@@ -1,0 +1,71 @@
+// Growth of a list's storage: every growth passes the memory gate and turns
+// an allocation failure into a refusal, so callers can return -3 with the
+// list unchanged.
+#include <new>
+
+#include "model/url_list_file.h"
+
+namespace {
+constexpr std::size_t kFirstItemCapacity = 1000;
+constexpr std::size_t kItemStep = 500;
+}  // namespace
+
+CUrlListFile::CUrlListFile(ListEnvironment env) : env_(env) { Reset(); }
+
+CUrlListFile::~CUrlListFile() = default;
+
+void CUrlListFile::Reset() {
+    items_.assign(1, ListItem{});
+    texts_.assign(1, std::string());
+    for (auto& view : views_) view.clear();
+    marks_.clear();
+    for (int& s : selection_) s = -1;
+    markLevel_ = 3;
+    titleCount_ = 0;
+    count_ = 0;
+    readOnly_ = true;
+    backupPending_ = true;
+    full_ = false;
+    modified_ = false;
+    path_.clear();
+}
+
+bool CUrlListFile::Reserve(std::size_t items) {
+    if (items <= items_.capacity() && items <= texts_.capacity()) return true;
+    if (env_.memory &&
+        !env_.memory->MayGrow(items * (sizeof(ListItem) + sizeof(std::string))))
+        return false;
+    try {
+        items_.reserve(items);
+        texts_.reserve(items);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+template <typename Vector>
+bool CUrlListFile::GrowBy(Vector& vector, std::size_t step) {
+    if (vector.size() < vector.capacity()) return true;
+    std::size_t capacity = vector.capacity() + step;
+    if (env_.memory && !env_.memory->MayGrow(capacity * sizeof(typename Vector::value_type)))
+        return false;
+    try {
+        vector.reserve(capacity);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+template bool CUrlListFile::GrowBy(std::vector<std::uint16_t>&, std::size_t);
+
+// Room for one more item, growing by the fixed step.
+bool CUrlListFile::ReserveOneItem() {
+    if (count_ >= kMaxItems) return false;
+    std::size_t needed = static_cast<std::size_t>(count_) + 2;
+    if (needed <= items_.capacity() && needed <= texts_.capacity()) return true;
+    std::size_t capacity = items_.capacity() < kFirstItemCapacity ? kFirstItemCapacity
+                                                                  : items_.capacity() + kItemStep;
+    return Reserve(capacity);
+}

@@ -1,0 +1,146 @@
+#include "model/title_text.h"
+
+#include <limits>
+
+namespace {
+
+// Tagged fields start at the second TAB: fields 1 and 2 are positional,
+// so a title that happens to begin with 0xA6 is never read as a tag.
+std::string_view TaggedPart(std::string_view text) {
+    std::size_t first = text.find('\t');
+    if (first == std::string_view::npos) return {};
+    std::size_t second = text.find('\t', first + 1);
+    if (second == std::string_view::npos) return {};
+    return text.substr(second);
+}
+
+bool FindField(std::string_view text, char tag, std::string_view& value) {
+    std::string_view tagged = TaggedPart(text);
+    const char pattern[3] = {'\t', kFieldTag, tag};
+    std::size_t at = tagged.find(std::string_view(pattern, 3));
+    if (at == std::string_view::npos) return false;
+    value = tagged.substr(at + 3);
+    value = value.substr(0, value.find('\t'));
+    return true;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::int64_t ParseSignedDecimal(std::string_view digits) {
+    std::size_t i = 0;
+    while (i < digits.size() && (digits[i] == ' ' || digits[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < digits.size() && (digits[i] == '-' || digits[i] == '+')) negative = digits[i++] == '-';
+    const std::int64_t limit = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; i < digits.size() && IsDigit(digits[i]); ++i) {
+        int d = digits[i] - '0';
+        if (value > (limit - d) / 10) return negative ? -limit : limit;
+        value = value * 10 + d;
+    }
+    return negative ? -value : value;
+}
+
+std::string EscapeNote(std::string_view raw) {
+    std::string out;
+    out.reserve(raw.size());
+    for (char c : raw) {
+        if (c == '\t') out += "    ";
+        else if (c == '\n') out += "\\n";
+        else if (c != '\r') out += c;
+    }
+    return out;
+}
+
+std::string UnescapeNote(std::string_view escaped) {
+    std::string out;
+    out.reserve(escaped.size());
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '\\' && i + 1 < escaped.size() && escaped[i + 1] == 'n') {
+            out += "\r\n";
+            ++i;
+        } else {
+            out += escaped[i];
+        }
+    }
+    return out;
+}
+
+std::string ComposeTitleText(std::string_view url, std::string_view title,
+                             std::int64_t lastVisited, std::string_view note,
+                             std::string_view logIn, long aliasNumber) {
+    std::string text;
+    text.reserve(url.size() + title.size() + note.size() + logIn.size() + 40);
+    text.append(url).append(1, '\t').append(title);
+    bool wroteTime = lastVisited != 0;
+    if (wroteTime) text.append("\t\xA6@").append(std::to_string(lastVisited));
+    std::string escaped = EscapeNote(note);
+    bool wroteNote = !escaped.empty();
+    if (wroteNote) text.append(wroteTime ? "" : "\t").append("\t\xA6+").append(escaped);
+    if (!logIn.empty()) {
+        text.append(wroteNote ? 0 : wroteTime ? 1 : 2, '\t').append("\t\xA6?").append(logIn);
+    }
+    if (aliasNumber != 0) text.append("\t\xA6#").append(std::to_string(aliasNumber));
+    return text;
+}
+
+std::string_view TitleUrl(std::string_view text) { return text.substr(0, text.find('\t')); }
+
+std::string_view TitleName(std::string_view text) {
+    std::size_t first = text.find('\t');
+    if (first == std::string_view::npos) return {};
+    std::string_view rest = text.substr(first + 1);
+    return rest.substr(0, rest.find('\t'));
+}
+
+std::int64_t LastVisited(std::string_view text) {
+    std::string_view value;
+    if (FindField(text, '@', value)) return ParseSignedDecimal(value);
+    // Older files wrote the time straight after the tag byte.
+    std::string_view tagged = TaggedPart(text);
+    for (std::size_t at = tagged.find("\t\xA6"); at != std::string_view::npos;
+         at = tagged.find("\t\xA6", at + 1)) {
+        if (at + 2 < tagged.size() && IsDigit(tagged[at + 2]))
+            return ParseSignedDecimal(tagged.substr(at + 2));
+    }
+    return 0;
+}
+
+std::string TitleNote(std::string_view text, bool unescape) {
+    std::string_view value;
+    if (!FindField(text, '+', value)) return {};
+    return unescape ? UnescapeNote(value) : std::string(value);
+}
+
+std::string_view TitleLogIn(std::string_view text) {
+    std::string_view value;
+    return FindField(text, '?', value) ? value : std::string_view();
+}
+
+long AliasNumber(std::string_view text) {
+    std::string_view value;
+    if (text.substr(0, kAliasPrefix.size()) == kAliasPrefix)
+        value = text.substr(kAliasPrefix.size());
+    else if (!FindField(text, '#', value))
+        return 0;
+    std::int64_t n = ParseSignedDecimal(value);
+    const long limit = std::numeric_limits<long>::max();
+    return n > limit ? limit : n < -limit ? -limit : static_cast<long>(n);
+}
+
+std::string WithAliasNumber(std::string_view text, long aliasNumber) {
+    return ComposeTitleText(TitleUrl(text), TitleName(text), LastVisited(text),
+                            TitleNote(text), TitleLogIn(text), aliasNumber);
+}
+
+std::string WithoutAliasNumber(std::string_view text) { return WithAliasNumber(text, 0); }
+
+std::string FormatLevelLine(std::string_view name, int level) {
+    std::string line = "<";
+    line += static_cast<char>('1' + level);
+    line += '>';
+    line.append(name);
+    return line;
+}

@@ -1,0 +1,39 @@
+// The text of a title line: URL TAB title, then tagged fields
+// (TAB 0xA6 '@' last visited, '+' note, '?' log-in name, '#' alias number).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr char kFieldTag = '\xA6';
+inline constexpr std::string_view kAliasPrefix = "alias:";
+
+// Builds a title text in the writer's canonical field order and padding.
+// The note may be given raw or escaped: raw TAB, CR and LF are escaped.
+std::string ComposeTitleText(std::string_view url, std::string_view title,
+                             std::int64_t lastVisited, std::string_view note,
+                             std::string_view logIn, long aliasNumber);
+
+std::string_view TitleUrl(std::string_view text);
+std::string_view TitleName(std::string_view text);
+std::int64_t LastVisited(std::string_view text);  // 0 when absent
+// The note as stored (escaped), or with each backslash-n turned into CR LF.
+std::string TitleNote(std::string_view text, bool unescape = false);
+std::string_view TitleLogIn(std::string_view text);
+// For an alias line the number after "alias:", else the '#' field, else 0.
+long AliasNumber(std::string_view text);
+
+// The same title text without its '#' field, in canonical form.
+std::string WithoutAliasNumber(std::string_view text);
+// The same title text carrying `aliasNumber` in its '#' field.
+std::string WithAliasNumber(std::string_view text, long aliasNumber);
+
+std::string EscapeNote(std::string_view raw);
+std::string UnescapeNote(std::string_view escaped);
+
+// "<1>name" for a category (level 0), "<2>name" for a subcategory (level 1).
+std::string FormatLevelLine(std::string_view name, int level);
+
+// Leading signed decimal digits; saturates instead of overflowing.
+std::int64_t ParseSignedDecimal(std::string_view digits);

@@ -1,0 +1,168 @@
+// One open URL list: the outline of categories, subcategories and titles read
+// from a list file, its three level views, per-level selection and marks.
+//
+// The outline is one circular doubly linked list of items in file order with
+// item 0 as head; an item is followed by its whole subtree. Item numbers are
+// 16-bit and never change while a list is loaded (deleting unlinks an item but
+// keeps its slot; only Load renumbers). Texts are ANSI code-page bytes.
+//
+// Nothing here shows a message: operations return small signed result codes
+// (0 success, -1 nothing to do, -3 out of memory, -4 marks at another level,
+// -5 nothing to mark; file writes return the OS error code) and the caller
+// turns them into messages.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
+
+enum ItemLevel : int { kCategory = 0, kSubcategory = 1, kTitle = 2 };
+inline constexpr int kLevelCount = 3;
+
+namespace ItemFlags {
+inline constexpr std::uint8_t kLevelMask = 0x03;
+inline constexpr std::uint8_t kMarked = 0x10;
+inline constexpr std::uint8_t kSeparator = 0x20;
+inline constexpr std::uint8_t kAliasTarget = 0x40;
+inline constexpr std::uint8_t kAlias = 0x80;
+}  // namespace ItemFlags
+
+struct ListItem {
+    std::uint16_t prev = 0;
+    std::uint16_t next = 0;
+    std::uint8_t flags = 0;
+    int Level() const { return flags & ItemFlags::kLevelMask; }
+    bool Has(std::uint8_t flag) const { return (flags & flag) != 0; }
+};
+
+// Asked before every growth of a list's storage; a test replaces it to make
+// memory run out at a chosen point.
+class MemoryGate {
+public:
+    virtual ~MemoryGate() = default;
+    virtual bool MayGrow(std::size_t newBytes) = 0;
+};
+
+// The OS services a list uses; the defaults are the real ones.
+struct ListEnvironment {
+    platform::FileSystem* files = &platform::OsFileSystem();
+    const platform::CodePage* codePage = &platform::AnsiCodePage();
+    const platform::Clock* clock = &platform::SystemClock();
+    MemoryGate* memory = nullptr;
+};
+
+enum class SelectMode { kNone = 0, kSingleChild = 1, kFirstChild = 2 };
+
+class CUrlListFile {
+public:
+    static constexpr int kMaxItems = 65535;
+    static constexpr int kFullTitleCount = 10000;
+
+    explicit CUrlListFile(ListEnvironment env = {});
+    ~CUrlListFile();
+    CUrlListFile(const CUrlListFile&) = delete;
+    CUrlListFile& operator=(const CUrlListFile&) = delete;
+
+    // --- list file ---------------------------------------------------------
+    // 0 loaded, 1 loaded and full, 3 read-only, -1 not found or bad path,
+    // -2 other open failure, -3 memory ran out or the file holds more than
+    // kMaxItems items (partly loaded, read-only).
+    int Load(const std::string& path);
+    int Load();  // reloads the list's own file
+    // 0, or the OS error of the failed write; the file on disk is then as it was.
+    int Save();
+    int SaveCopy(const std::string& path) const;
+    bool IsSameFile(const std::string& path) const;
+    int LastOsError() const { return lastOsError_; }
+    void Reset();
+
+    // --- outline -----------------------------------------------------------
+    struct Sibling {
+        int item;      // where the subtree ends
+        int relation;  // 1 same level, 0 higher level, -1 reached the head
+    };
+    Sibling NextSibling(int item) const;
+    int ResolveAlias(int item) const;
+    const std::string& ItemText(int item) const;  // through aliases
+    const std::string& RawText(int item) const { return texts_[item]; }
+    std::string_view DisplayName(int item) const;
+    const ListItem& Item(int item) const { return items_[item]; }
+    int Level(int item) const { return items_[item].Level(); }
+    int First() const { return items_[0].next; }  // 0 when the list is empty
+    int Next(int item) const { return items_[item].next; }
+    int Count() const { return count_; }  // highest item number in use
+
+    // Appends item Count()+1 and links it before `before`; the new number or -3.
+    int InsertBefore(int before, std::string text, std::uint8_t flags);
+    // Unlinks `item` with its subtree and relinks it before `before`.
+    void MoveSubtree(int item, int before);
+    // Item before which a new entry of `level` ends the selected parent's
+    // children: 0 for level 0, -1 when the level above has no selection.
+    int InsertionPoint(int level) const;
+
+    // --- level views and selection -----------------------------------------
+    int ItemAt(int level, int position) const;
+    int Selection(int level) const { return selection_[level]; }
+    int Last(int level) const { return static_cast<int>(views_[level].size()) - 1; }
+    int SelectedItem(int level) const;
+    std::string_view SelectedUrl() const;
+    int RebuildLevel(int level);  // 0 or -3
+    // Selects `position` at `level` (-1: only rebuild from level 0) and rebuilds
+    // every deeper view; the position actually selected.
+    int Select(int level, int position, SelectMode mode = SelectMode::kNone);
+    int InsertInView(int level, int position, int item);  // 0 or -3
+    // List box drawing code: 4 marked, 3 recently visited, 1 otherwise;
+    // +0x20000 separator, +0x10000 title with a note or log-in name.
+    int DisplayAttributes(int level, int position, int recentPeriodDays) const;
+
+    // --- plain readers -----------------------------------------------------
+    int TitleCount() const { return titleCount_; }
+    bool IsReadOnly() const { return readOnly_; }
+    bool IsFull() const { return full_; }
+    bool IsModified() const { return modified_; }
+    void SetModified() { modified_ = true; }
+    const std::string& Path() const { return path_; }
+    int MarkLevel() const { return markLevel_; }
+    int MarkCount() const { return static_cast<int>(marks_.size()); }
+    const std::vector<std::uint16_t>& Marks() const { return marks_; }
+    const ListEnvironment& Environment() const { return env_; }
+
+private:
+    friend class ListInvariantChecker;
+
+    bool Reserve(std::size_t items);
+    bool ReserveOneItem();
+    template <typename Vector>
+    bool GrowBy(Vector& vector, std::size_t step);
+    int ParseContent(std::string_view content);
+    void ResolveAliases(std::vector<std::pair<int, long>>& aliases,
+                        std::vector<std::pair<int, long>>& targets);
+    void Unlink(int item);
+    std::string Serialize() const;
+    int ReplaceFileWith(const std::string& content);
+    void WriteBackup();
+    void ReopenHeldFile();
+
+    ListEnvironment env_;
+    std::vector<ListItem> items_;
+    std::vector<std::string> texts_;
+    std::vector<std::uint16_t> views_[kLevelCount];
+    std::vector<std::uint16_t> marks_;
+    int selection_[kLevelCount] = {-1, -1, -1};
+    int markLevel_ = 3;
+    bool readOnly_ = true;
+    bool modified_ = false;
+    bool full_ = false;
+    int titleCount_ = 0;
+    int lastOsError_ = 0;
+    std::unique_ptr<platform::OpenFile> file_;
+    std::string path_;
+    int count_ = 0;
+    bool backupPending_ = true;
+};

@@ -1,0 +1,41 @@
+// The ANSI code page: all text of the core is bytes in this code page.
+// Everything that depends on which code page it is sits behind this seam.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class CodePage {
+public:
+    virtual ~CodePage() = default;
+    virtual unsigned Number() const = 0;  // e.g. 1252
+    // Name for a charset declaration, e.g. "windows-1252", "shift_jis".
+    virtual std::string CharsetName() const = 0;
+    virtual bool IsLeadByte(unsigned char byte) const = 0;
+    // Lower-cases letters; double-byte characters are kept as units.
+    virtual std::string Lower(std::string_view text) const = 0;
+    // <0, 0, >0 like strcmp, ignoring case.
+    virtual int CompareNoCase(std::string_view a, std::string_view b) const = 0;
+    // Conversions; characters the target lacks become its default character.
+    virtual std::string ToUtf8(std::string_view ansi) const = 0;
+    virtual std::string FromUtf8(std::string_view utf8) const = 0;
+};
+
+// The system's ANSI code page (Windows-1252 behaviour on other platforms).
+const CodePage& AnsiCodePage();
+
+// Windows-1252, available on every platform (tests and native builds).
+const CodePage& Windows1252();
+
+bool IsAnsiSpace(char c);  // space, TAB, CR, LF, vertical tab, form feed
+
+// Trims white space on both sides, stepping over double-byte characters.
+std::string_view Trim(std::string_view text, const CodePage& cp);
+
+// Byte offset of `needle` in `haystack` at a character boundary, or npos.
+std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle,
+                               const CodePage& cp);
+
+}  // namespace platform
