@@ -51,7 +51,7 @@ int CUrlListFile::Load(const std::string& path) {
     }
     if (!file) {
         lastOsError_ = error;
-        if (!path_.empty() && !wasReadOnly) ReopenHeldFile();
+        if (!path_.empty() && !wasReadOnly && !ReopenHeldFile()) readOnly_ = true;
         return files.Classify(error) == platform::ErrorKind::NotFound ? -1 : -2;
     }
 
@@ -70,10 +70,10 @@ int CUrlListFile::Load(const std::string& path) {
     return full_ ? 1 : 0;
 }
 
-void CUrlListFile::ReopenHeldFile() {
+bool CUrlListFile::ReopenHeldFile() {
     platform::OsError error = 0;
     file_ = env_.files->Open(path_, platform::OpenMode::ReadWriteDenyWrite, error);
-    if (!file_) readOnly_ = true;
+    return file_ != nullptr;
 }
 
 int CUrlListFile::ParseContent(std::string_view content) {
@@ -131,6 +131,7 @@ int CUrlListFile::ParseContent(std::string_view content) {
     items_[count_].next = 0;
     items_[0].prev = static_cast<std::uint16_t>(count_);
     ResolveAliases(aliases, targets);
+    if (RebuildLevel(kCategory) != 0) result = -3;
     return result;
 }
 
@@ -179,33 +180,30 @@ int CUrlListFile::Save() {
         WriteBackup();
         backupPending_ = false;
     }
-    int error = ReplaceFileWith(Serialize());
+    int error = WriteReplacing(path_, Serialize());
     if (error == 0) modified_ = false;
     return error;
 }
 
 void CUrlListFile::WriteBackup() {
-    platform::FileSystem& files = *env_.files;
     std::string bytes;
     platform::OsError error = 0;
     if (file_) {
         error = file_->ReadAll(bytes);
     } else {
-        auto file = files.Open(path_, platform::OpenMode::ReadShareAll, error);
+        auto file = env_.files->Open(path_, platform::OpenMode::ReadShareAll, error);
         if (file) error = file->ReadAll(bytes);
     }
     if (error != 0) return;
-    std::string backupPath = platform::JoinPath(platform::FolderOf(path_),
-                                                std::string(kBackupPrefix).append(platform::FileNameOf(path_)));
-    auto backup = files.Open(backupPath, platform::OpenMode::CreateDenyWrite, error);
-    if (backup && backup->Write(bytes) == 0) backup->Flush();
+    std::string name = std::string(kBackupPrefix).append(platform::FileNameOf(path_));
+    WriteReplacing(platform::JoinPath(platform::FolderOf(path_), name), bytes);
 }
 
-// The new content goes to a file beside the list and replaces it only once
-// it is complete on disk, so a failed write never leaves a truncated list.
-int CUrlListFile::ReplaceFileWith(const std::string& content) {
+// The new content goes to a file beside the target and replaces it only once
+// it is complete on disk, so a failed write never leaves a truncated file.
+int CUrlListFile::WriteReplacing(const std::string& target, std::string_view content) {
     platform::FileSystem& files = *env_.files;
-    std::string temporary = path_ + std::string(kSaveSuffix);
+    std::string temporary = target + std::string(kSaveSuffix);
     platform::OsError error = 0;
     {
         auto file = files.Open(temporary, platform::OpenMode::CreateDenyWrite, error);
@@ -214,12 +212,12 @@ int CUrlListFile::ReplaceFileWith(const std::string& content) {
         if (error == 0) error = file->Flush();
     }
     if (error == 0) {
-        file_.reset();  // Windows cannot replace a file that is held open
-        error = files.Replace(temporary, path_);
-        platform::OsError reopenError = 0;
-        file_ = files.Open(path_, platform::OpenMode::ReadWriteDenyWrite, reopenError);
-        // When another program grabbed the file in between, the next save tries
-        // again; the content is on disk either way.
+        bool ownFile = target == path_;
+        if (ownFile) file_.reset();  // Windows cannot replace a file held open
+        error = files.Replace(temporary, target);
+        // When another program grabbed the file in between, the list stays
+        // writable and the next save tries again.
+        if (ownFile) ReopenHeldFile();
     }
     if (error != 0) files.Remove(temporary);
     return error;

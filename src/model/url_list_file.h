@@ -145,9 +145,9 @@ private:
                         std::vector<std::pair<int, long>>& targets);
     void Unlink(int item);
     std::string Serialize() const;
-    int ReplaceFileWith(const std::string& content);
+    int WriteReplacing(const std::string& target, std::string_view content);
     void WriteBackup();
-    void ReopenHeldFile();
+    bool ReopenHeldFile();
 
     ListEnvironment env_;
     std::vector<ListItem> items_;
