@@ -1,0 +1,126 @@
+// Loading and saving a large list, each beside a plain copy of the same file.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "model/title_text.h"
+#include "model/url_list_file.h"
+
+namespace {
+
+// About 6 MB: 65,535 items of categories, subcategories and titles with
+// last-visited times, notes, log-in names and some aliases.
+const std::string& LargeListPath() {
+    static const std::string path = [] {
+        std::mt19937 random(7);
+        std::string text;
+        std::vector<int> titles;
+        int item = 0;
+        auto line = [&](int level, const std::string& body) {
+            text.append(static_cast<std::size_t>(level), '\t').append(body).append("\r\n");
+            return ++item;
+        };
+        while (item < CUrlListFile::kMaxItems) {
+            line(0, FormatLevelLine("Category " + std::to_string(item), 0));
+            for (int s = 0; s < 8 && item < CUrlListFile::kMaxItems; ++s) {
+                line(1, FormatLevelLine("Subcategory " + std::to_string(item), 1));
+                for (int t = 0; t < 26 && item < CUrlListFile::kMaxItems; ++t) {
+                    if (!titles.empty() && random() % 20 == 0) {
+                        line(2, "alias:" + std::to_string(titles[random() % titles.size()]));
+                        continue;
+                    }
+                    std::string note = random() % 3 == 0
+                        ? "Remember to check the archive section\\nand the mailing list" : "";
+                    std::string logIn = random() % 10 == 0 ? "someone@example.org" : "";
+                    titles.push_back(line(2, ComposeTitleText(
+                        "https://www.example.com/section/page-" + std::to_string(item) + ".html",
+                        "Example page about topic number " + std::to_string(item),
+                        random() % 2 ? 1180000000 + item : 0, note, logIn, 0)));
+                }
+            }
+        }
+        std::string file = (std::filesystem::temp_directory_path() / "vellinor-bench-list.txt").string();
+        std::ofstream(file, std::ios::binary) << text;
+        return file;
+    }();
+    return path;
+}
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void PlainCopy(const std::string& path) {
+    std::string bytes = ReadWhole(path);
+    std::ofstream(path + ".copy", std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The median time of a plain read and write of the file, for the ratios.
+double PlainCopySeconds() {
+    static const double seconds = [] {
+        std::vector<double> times;
+        for (int i = 0; i < 9; ++i) {
+            auto start = std::chrono::steady_clock::now();
+            PlainCopy(LargeListPath());
+            times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    }();
+    return seconds;
+}
+
+// Runs `body` once per iteration and reports its time as a multiple of a plain copy.
+template <typename Body>
+void TimeAgainstPlainCopy(benchmark::State& state, Body body) {
+    double total = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        body();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["x_plain_copy"] = total / static_cast<double>(state.iterations()) / PlainCopySeconds();
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(LargeListPath())));
+}
+
+void BM_PlainCopy(benchmark::State& state) {
+    TimeAgainstPlainCopy(state, [] { PlainCopy(LargeListPath()); });
+}
+BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
+
+void BM_Load(benchmark::State& state) {
+    const std::string& path = LargeListPath();
+    double memoryRatio = 0;
+    TimeAgainstPlainCopy(state, [&] {
+        std::size_t before = mallinfo2().uordblks;
+        CUrlListFile list;
+        if (list.Load(path) != 1) state.SkipWithError("the large list did not load as full");
+        memoryRatio = static_cast<double>(mallinfo2().uordblks - before) /
+                      static_cast<double>(std::filesystem::file_size(path));
+    });
+    state.counters["memory_x_file"] = memoryRatio;
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State& state) {
+    std::string path = LargeListPath() + ".saved";
+    std::filesystem::copy_file(LargeListPath(), path,
+                               std::filesystem::copy_options::overwrite_existing);
+    CUrlListFile list;
+    if (list.Load(path) != 1) state.SkipWithError("the large list did not load as full");
+    TimeAgainstPlainCopy(state, [&] {
+        list.SetModified();
+        if (list.Save() != 0) state.SkipWithError("save failed");
+    });
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+}  // namespace
