@@ -2,10 +2,6 @@
 #include "model/title_text.h"
 #include "model/url_list_file.h"
 
-namespace {
-constexpr std::size_t kViewStep = 50;
-}
-
 CUrlListFile::Sibling CUrlListFile::NextSibling(int item) const {
     int level = Level(item);
     for (int n = items_[item].next; n != 0; n = items_[n].next) {

@@ -3,6 +3,7 @@
 // list unchanged.
 #include <new>
 
+#include "model/list_memory.h"
 #include "model/url_list_file.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr std::size_t kItemStep = 500;
 
 CUrlListFile::CUrlListFile(ListEnvironment env) : env_(env) { Reset(); }
 
-CUrlListFile::~CUrlListFile() = default;
+CUrlListFile::~CUrlListFile() { SetOtherList(nullptr); }
 
 void CUrlListFile::Reset() {
     items_.assign(1, ListItem{});
@@ -47,15 +48,7 @@ bool CUrlListFile::Reserve(std::size_t items) {
 template <typename Vector>
 bool CUrlListFile::GrowBy(Vector& vector, std::size_t step) {
     if (vector.size() < vector.capacity()) return true;
-    std::size_t capacity = vector.capacity() + step;
-    if (env_.memory && !env_.memory->MayGrow(capacity * sizeof(typename Vector::value_type)))
-        return false;
-    try {
-        vector.reserve(capacity);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
+    return ReserveThroughGate(env_.memory, vector, vector.capacity() + step);
 }
 
 template bool CUrlListFile::GrowBy(std::vector<std::uint16_t>&, std::size_t);

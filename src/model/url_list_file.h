@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/find_state.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -63,6 +64,7 @@ class CUrlListFile {
 public:
     static constexpr int kMaxItems = 65535;
     static constexpr int kFullTitleCount = 10000;
+    static constexpr std::size_t kViewStep = 50;  // growth of level views and marks
 
     explicit CUrlListFile(ListEnvironment env = {});
     ~CUrlListFile();
@@ -133,8 +135,109 @@ public:
     const std::vector<std::uint16_t>& Marks() const { return marks_; }
     const ListEnvironment& Environment() const { return env_; }
 
+    // --- editing -----------------------------------------------------------
+    // Adds an entry under the parent selected above `level`, at its
+    // alphabetical place by `sortKey` (the name as shown) when the view is in
+    // order, else at the end. The new position; -1 when the level above has no
+    // selection (or `text` is empty); -3 when memory ran out (nothing changed).
+    int AddItem(int level, std::string text, std::string_view sortKey);
+    // Position before which `key` belongs in the view, -1 for the end.
+    int SortedPosition(int level, std::string_view key) const;
+    // Renames the entry (an alias edits its target); titles also take `url`.
+    // TAB, CR and LF become spaces; an empty name (for titles: URL) is ignored.
+    void EditItem(int level, int position, std::string_view name, std::string_view url = {});
+    // `note` is raw (CR LF and TAB allowed); an alias is resolved to its target.
+    void SetNoteAndLogIn(int item, std::string_view note, std::string_view logIn);
+    void SetLastVisited(int item, bool never);  // now by the list's clock, or 0
+    // A separator above the selected entry, which stays selected; its
+    // position, -1 when nothing is selected at `level`, -3 out of memory.
+    int InsertSeparator(int level);
+
+    // --- deleting ----------------------------------------------------------
+    // Deletes the item with its subtree. An alias target hands its role to its
+    // first alias outside the deleted range, or with `allInstances` every
+    // alias goes with it. With `unmark` the deletion counts as unmarking
+    // (which discards the other list's marks); deleted items never stay marked.
+    void DeleteItem(int item, bool allInstances, bool unmark);
+    // DeleteItem of a view entry; the selection keeps its item, or when that
+    // was deleted the same position (at most the new last).
+    void DeleteAt(int level, int position, bool allInstances);
+
+    // --- moving and sorting ------------------------------------------------
+    // Moves the entry with its subtree before the entry at `to` (-1: after the
+    // last) and selects it.
+    void MoveInView(int level, int from, int to);
+    // Sorts each run of the view between separators (or empty names) by
+    // display name, keeping equal names in their order; 0, or -3 (unchanged).
+    int SortLevel(int level);
+
+    // --- finding -----------------------------------------------------------
+    struct FindOutcome {
+        // 0 next match, 1 the first match again (full circle), 2 the only
+        // match, 3 not found, -3 memory ran out while showing the match.
+        int result;
+        int firstChangedLevel;  // kLevelCount when the selection is unchanged
+    };
+    // Steps to the next entry after the deepest selection whose name (for
+    // titles: URL, title, note or log-in name) contains `text`, ignoring case,
+    // wrapping round through the head.
+    FindOutcome FindNext(std::string_view text, CFindState& round);
+
+    // --- marks and the other list ------------------------------------------
+    // Pairs this list with the other list of the program (nullptr: none), in
+    // both directions: marking in one discards the marks of the other, and
+    // CopyMarkedFromOther reads the other. A list unpairs itself when deleted.
+    void SetOtherList(CUrlListFile* other);
+    CUrlListFile* OtherList() const { return other_; }
+    // mode 0 unmark, 1 mark, 2 toggle: 1 marked, 0 unmarked, -1 no such item,
+    // -3 out of memory, -4 marks exist at another level.
+    int SetMark(int item, int mode);
+    int MarkSelected(int level);  // -1: the deepest level with a selection
+    int MarkRange(int level, int first, int last, int mode);  // last -1: the view's last
+    void ClearMarks();
+    // Insert the marked items under the parent selected above the mark level:
+    // 0; -1 no marks (or, for aliases, marks that are not titles) or no
+    // parent; -3 memory ran out (what was inserted stays, marks stay).
+    int MoveMarked();
+    int AliasMarked();
+    int CopyMarkedFromOther();
+    void DeleteMarked();
+
 private:
     friend class ListInvariantChecker;
+
+    // Where a new entry of a level goes: linked before `before`, shown at
+    // `position` of the level view (list_placement.cpp).
+    struct Placement {
+        int before;
+        int position;
+        bool viewWasEmpty;
+    };
+    int PlaceEntry(int level, std::string_view key, Placement& place);
+    void ShowPlacedEntry(int level, const Placement& place, int item);
+    bool ShowLevel(int level, int position);
+    void Reselect(int level, int position);
+    void SelectAfterInsert(int level, int lastInserted);
+    void ForgetUnlinked();
+    bool IsLinked(int item) const;
+    int ViewPosition(int level, int item) const;
+
+    void ReplaceText(int item, std::string text);
+    void CountTitles(int delta);
+    int EditableTitle(int item) const;
+
+    // Deleting (list_delete.cpp); a range is an item with its subtree.
+    void DeleteRange(int item, bool allInstances, bool unmark);
+    int NextOutside(int item, int rangeFirst, int rangeEnd) const;
+    bool IsAliasOf(int item, int target) const;
+    void RemoveAllInstances(int rangeFirst, int rangeEnd, int target, bool unmark);
+    void HandOverTarget(int rangeFirst, int rangeEnd, int target);
+    void DropTargetWithoutAliases(int rangeFirst, int rangeEnd, int target);
+    void DetachRange(int first, int end);
+
+    bool Matches(int item, std::string_view needle) const;
+    void DiscardOtherMarks();
+    int InsertCopy(const CUrlListFile& from, int source, int before);
 
     bool Reserve(std::size_t items);
     bool ReserveOneItem();
@@ -165,4 +268,5 @@ private:
     std::string path_;
     int count_ = 0;
     bool backupPending_ = true;
+    CUrlListFile* other_ = nullptr;
 };
