@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -34,6 +35,11 @@ enum class OpenMode {
 
 enum class ErrorKind { None, NotFound, AccessOrSharing, Other };
 
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -45,6 +51,10 @@ public:
     virtual OsError Replace(const std::string& source, const std::string& target) = 0;
     virtual OsError Remove(const std::string& path) = 0;
     virtual OsError CreateFolder(const std::string& path) = 0;
+    // The files and subfolders of a folder, without "." and "..". Subfolders
+    // that are links (symbolic links, junctions) are left out, so a walk over
+    // a tree always ends; so are devices and pipes, which would block a reader.
+    virtual OsError ListFolder(const std::string& path, std::vector<FolderEntry>& entries) = 0;
     // The absolute path as the file system reports it; false when it cannot.
     virtual bool FullPath(const std::string& path, std::string& full) = 0;
     virtual bool Exists(const std::string& path) = 0;

@@ -65,6 +65,10 @@ public:
     platform::OsError CreateFolder(const std::string& path) override {
         return real_.CreateFolder(path);
     }
+    platform::OsError ListFolder(const std::string& path,
+                                 std::vector<platform::FolderEntry>& entries) override {
+        return real_.ListFolder(path, entries);
+    }
     bool FullPath(const std::string& path, std::string& full) override {
         return real_.FullPath(path, full);
     }

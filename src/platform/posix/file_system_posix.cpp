@@ -3,10 +3,12 @@
 // open in the same process, as a share mode does).
 #include "platform/file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,6 +70,16 @@ public:
 private:
     int fd_;
     off_t position_ = 0;
+};
+
+struct FolderHandle {
+    explicit FolderHandle(DIR* dir) : dir(dir) {}
+    ~FolderHandle() {
+        if (dir) ::closedir(dir);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    DIR* dir;
 };
 
 bool LockAgainstWriters(int fd) {
@@ -133,6 +145,33 @@ public:
 
     OsError CreateFolder(const std::string& path) override {
         return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+    }
+
+    OsError ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override {
+        entries.clear();
+        FolderHandle folder(::opendir(path.c_str()));
+        if (!folder.dir) return errno;
+        int fd = ::dirfd(folder.dir);
+        errno = 0;
+        while (dirent* entry = ::readdir(folder.dir)) {
+            std::string name = entry->d_name;
+            if (name == "." || name == "..") continue;
+            struct stat st {};
+            if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+            bool link = S_ISLNK(st.st_mode);
+            if (link && ::fstatat(fd, entry->d_name, &st, 0) != 0) continue;  // dangling
+            if (S_ISREG(st.st_mode))
+                entries.push_back({std::move(name), false});
+            else if (S_ISDIR(st.st_mode) && !link)
+                entries.push_back({std::move(name), true});
+            errno = 0;
+        }
+        if (errno != 0) return errno;
+        // Directories here have no order of their own; sorted names make
+        // every walk over the same tree give the same result.
+        std::sort(entries.begin(), entries.end(),
+                  [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+        return 0;
     }
 
     bool FullPath(const std::string& path, std::string& full) override {

@@ -58,6 +58,20 @@ private:
     HANDLE handle_;
 };
 
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    ~FindHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) ::FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
 class Win32FileSystem final : public FileSystem {
 public:
     std::unique_ptr<OpenFile> Open(const std::string& path, OpenMode mode,
@@ -101,6 +115,28 @@ public:
     OsError CreateFolder(const std::string& path) override {
         return ::CreateDirectoryA(path.c_str(), nullptr)
                    ? 0 : static_cast<OsError>(::GetLastError());
+    }
+
+    OsError ListFolder(const std::string& path, std::vector<FolderEntry>& entries) override {
+        entries.clear();
+        WIN32_FIND_DATAA data;
+        FindHandle find(::FindFirstFileA(JoinPath(path, "*").c_str(), &data));
+        if (find.get() == INVALID_HANDLE_VALUE) {
+            DWORD error = ::GetLastError();
+            // The root folder of an empty drive has not even "." to report.
+            return error == ERROR_FILE_NOT_FOUND ? 0 : static_cast<OsError>(error);
+        }
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            DWORD attributes = data.dwFileAttributes;
+            if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+                entries.push_back({std::move(name), false});
+            else if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                entries.push_back({std::move(name), true});
+        } while (::FindNextFileA(find.get(), &data));
+        DWORD error = ::GetLastError();
+        return error == ERROR_NO_MORE_FILES ? 0 : static_cast<OsError>(error);
     }
 
     bool FullPath(const std::string& path, std::string& full) override {
