@@ -1,0 +1,38 @@
+#include "exchange/text_lines.h"
+
+#include "platform/code_page.h"
+
+namespace exchange {
+
+bool NextLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty()) return false;
+    std::size_t end = rest.find('\n');
+    if (end == std::string_view::npos) {
+        line = rest;
+        rest = {};
+    } else {
+        line = rest.substr(0, end);
+        rest.remove_prefix(end + 1);
+    }
+    return true;
+}
+
+std::string_view TrimTrailingWhiteSpace(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && platform::IsAnsiSpace(text[end - 1])) --end;
+    return text.substr(0, end);
+}
+
+std::string_view TrimWhiteSpace(std::string_view text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && platform::IsAnsiSpace(text[begin])) ++begin;
+    return TrimTrailingWhiteSpace(text.substr(begin));
+}
+
+bool SkipByteOrderMark(std::string_view& text) {
+    if (text.substr(0, kUtf8ByteOrderMark.size()) != kUtf8ByteOrderMark) return false;
+    text.remove_prefix(kUtf8ByteOrderMark.size());
+    return true;
+}
+
+}  // namespace exchange
