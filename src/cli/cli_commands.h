@@ -19,6 +19,8 @@ inline constexpr int kExitUsage = 2;
 
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunNormalize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Loads a list for a command; prints the reason and returns false when it
 // cannot be used. A partly loaded (read-only) list is usable for reading.

@@ -9,6 +9,8 @@ namespace {
 const CliCommand kCommands[] = {
     {"check", "LIST", 1, RunCheck},
     {"normalize", "LIST OUT", 2, RunNormalize},
+    {"import", "netscape|opera|aol|favorites|startmenu SOURCE NEWLIST", 3, RunImport},
+    {"export", "netscape|opera|favorites LIST TARGET", 3, RunExport},
 };
 
 int Usage(std::ostream& err) {
