@@ -15,9 +15,12 @@ const std::string kSixtyHyphens(60, '-');
 
 class ListFileLoad : public ::testing::Test {
 protected:
+    // Each call writes a file of its own: the list holds the previous one
+    // open against writers, which Windows enforces.
     int LoadText(const std::string& bytes) {
-        WriteBytes(folder.Path("list.txt"), bytes);
-        return list.Load(folder.Path("list.txt"));
+        path = folder.Path("list" + std::to_string(++files) + ".txt");
+        WriteBytes(path, bytes);
+        return list.Load(path);
     }
     // Texts of the linked items in outline order, with the level as prefix.
     std::vector<std::string> Outline() const {
@@ -29,6 +32,8 @@ protected:
 
     ScratchFolder folder;
     CUrlListFile list;
+    std::string path;
+    int files = 0;
 };
 
 TEST_F(ListFileLoad, WorkedExampleLoadsAndSavesByteForByte) {
@@ -63,7 +68,7 @@ TEST_F(ListFileLoad, WorkedExampleLoadsAndSavesByteForByte) {
     EXPECT_EQ(list.Next(8), 0) << "the alias naming no title is dropped";
 
     ASSERT_EQ(list.Save(), 0);
-    EXPECT_EQ(ReadBytes(folder.Path("list.txt")),
+    EXPECT_EQ(ReadBytes(path),
               "<1>News\r\n"
               "\t<2>Daily\r\n"
               "\t\tC:\\Docs\\plan.htm\tPlan\t\xA6@1180000000\t\xA6+first\\nsecond\t\xA6?jsmith\t\xA6#3\r\n"
@@ -146,7 +151,7 @@ TEST_F(ListFileLoad, MoreThan65535ItemsKeepsTheFirstOnesReadOnly) {
     EXPECT_EQ(TitleUrl(list.RawText(CUrlListFile::kMaxItems)), "http://x/65532");
     EXPECT_EQ(list.InsertBefore(0, "one more", kTitle), -3) << "item numbers never wrap";
     EXPECT_EQ(list.Save(), 0);
-    EXPECT_EQ(ReadBytes(folder.Path("list.txt")), text) << "a partly loaded list never writes";
+    EXPECT_EQ(ReadBytes(path), text) << "a partly loaded list never writes";
 }
 
 TEST_F(ListFileLoad, OpenFailuresKeepThePreviousList) {
