@@ -1,6 +1,7 @@
 // Writing an open list as a bookmark file.
 #include "exchange/list_walk.h"
 #include "exchange/netscape_bookmarks.h"
+#include "exchange/text_lines.h"
 #include "exchange/whole_file.h"
 
 namespace {
@@ -10,34 +11,6 @@ std::string WithoutBrackets(std::string_view name) {
     std::string text(name);
     for (char& c : text)
         if (c == '<' || c == '>') c = ' ';
-    return text;
-}
-
-// A double quote would end the HREF value early (bookmarklets hold many);
-// every reader of bookmark files decodes the reference.
-std::string QuotedUrl(std::string_view url) {
-    std::string text;
-    text.reserve(url.size());
-    for (char c : url) {
-        if (c == '"')
-            text += "&quot;";
-        else
-            text += c;
-    }
-    return text;
-}
-
-std::string NoteWithBreakTags(std::string_view note) {
-    std::string text;
-    text.reserve(note.size());
-    for (std::size_t i = 0; i < note.size(); ++i) {
-        if (note[i] == '\\' && i + 1 < note.size() && note[i + 1] == 'n') {
-            text += "<br>";
-            ++i;
-        } else {
-            text += note[i];
-        }
-    }
     return text;
 }
 
@@ -66,10 +39,13 @@ std::string ListToNetscape(const CUrlListFile& list, std::string_view listName, 
             out += "<hr>\r\n";
         } else if (!name.empty()) {
             std::string visited = std::to_string(item.lastVisited);
-            out += "        <dt><a href=\"" + QuotedUrl(item.url) + "\" ADD_DATE=\"" + date +
+            // A double quote would end the HREF value early (bookmarklets hold
+            // many); every reader of bookmark files decodes the reference.
+            out += "        <dt><a href=\"" + exchange::ReplaceAll(item.url, "\"", "&quot;") +
+                   "\" ADD_DATE=\"" + date +
                    "\" LAST_VISIT=\"" + visited + "\" LAST_MODIFIED=\"" + visited + "\">" + name +
                    "</a>\r\n";
-            if (!item.note.empty()) out += "<dd>" + NoteWithBreakTags(item.note) + "\r\n";
+            if (!item.note.empty()) out += "<dd>" + exchange::ReplaceAll(item.note, "\\n", "<br>") + "\r\n";
         }
     });
     for (; openFolders >= 0; --openFolders) out += "</dl><p>\r\n";

@@ -184,18 +184,7 @@ void CBookmarkFileReader::FlushBookmark() {
     // Every <br> is a line break, wherever it stands: the exporter writes a
     // note's breaks inside one line.
     std::string text = utf8_ ? Utf8ToAnsi(description_, codePage_, BreakMarks::kKeep) : description_;
-    std::string note;
-    std::string_view rest = text;
-    for (std::size_t at = 0; at + kLineBreakTag.size() <= rest.size();) {
-        if (exchange::StartsWithNoCase(rest.substr(at), kLineBreakTag)) {
-            note.append(rest.substr(0, at)).append("\\n");
-            rest.remove_prefix(at + kLineBreakTag.size());
-            at = 0;
-        } else {
-            ++at;
-        }
-    }
-    note.append(rest);
+    std::string note = exchange::ReplaceAll(text, kLineBreakTag, "\\n", exchange::Case::kIgnored);
     OpenContent& current = open_.back();
     tree_.AddEntry(current.content,
                    CFolderTree::Entry{Url(url_), Text(name_),

@@ -61,13 +61,7 @@ private:
 
 std::string CHotlistReader::Text(std::string_view raw, BreakMarks marks) const {
     if (utf8_) return Utf8ToAnsi(raw, codePage_, marks);
-    std::string text(raw);
-    if (marks == BreakMarks::kConvert) {
-        for (std::size_t at = text.find("\x02\x02"); at != std::string::npos;
-             at = text.find("\x02\x02", at + 2))
-            text.replace(at, 2, "\\n");
-    }
-    return text;
+    return marks == BreakMarks::kConvert ? exchange::ReplaceAll(raw, "\x02\x02", "\\n") : std::string(raw);
 }
 
 void CHotlistReader::Take(std::string_view raw) {

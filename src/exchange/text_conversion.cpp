@@ -6,24 +6,6 @@ constexpr std::string_view kNoteBreak = "\\n";
 constexpr std::string_view kHotlistBreak = "\x02\x02";
 constexpr std::uint32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, std::uint32_t u) {
-    if (u < 0x80) {
-        out += static_cast<char>(u);
-    } else if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    }
-}
-
 // Length of the sequence a lead byte starts, 0 for a byte that starts none.
 std::size_t SequenceLength(unsigned char lead) {
     if (lead < 0xC0) return 0;
@@ -118,7 +100,7 @@ std::string Utf8ToAnsi(std::string_view utf8, const platform::CodePage& codePage
             valid += utf8[at];
             return 1;
         },
-        [&](std::uint32_t u) { AppendUtf8(valid, u); });
+        [&](std::uint32_t u) { platform::AppendUtf8(valid, u); });
     return codePage.FromUtf8(valid);
 }
 
@@ -134,7 +116,7 @@ std::string Utf8UrlToAnsi(std::string_view utf8, const platform::CodePage& codeP
         },
         [&](std::uint32_t u) {
             std::string character;
-            AppendUtf8(character, u);
+            platform::AppendUtf8(character, u);
             std::string ansi = codePage.FromUtf8(character);
             // A character that does not come back unchanged was replaced or
             // approximated by the conversion.
@@ -151,6 +133,6 @@ std::string CodePointToAnsi(std::uint32_t codePoint, const platform::CodePage& c
     if (codePoint >= 0xD800 && codePoint <= 0xDFFF) codePoint = kReplacement;
     if (codePoint == 0 || codePoint > 0x10FFFF) codePoint = kReplacement;
     std::string utf8;
-    AppendUtf8(utf8, codePoint);
+    platform::AppendUtf8(utf8, codePoint);
     return codePage.FromUtf8(utf8);
 }

@@ -1,5 +1,6 @@
 #include "exchange/text_lines.h"
 
+#include "exchange/html_text.h"
 #include "platform/code_page.h"
 
 namespace exchange {
@@ -27,6 +28,25 @@ std::string_view TrimWhiteSpace(std::string_view text) {
     std::size_t begin = 0;
     while (begin < text.size() && platform::IsAnsiSpace(text[begin])) ++begin;
     return TrimTrailingWhiteSpace(text.substr(begin));
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to,
+                       Case letters) {
+    if (from.empty()) return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t done = 0;
+    for (std::size_t at = 0; at + from.size() <= text.size();) {
+        std::string_view here = text.substr(at, from.size());
+        if (letters == Case::kMatters ? here == from : StartsWithNoCase(here, from)) {
+            out.append(text.substr(done, at - done)).append(to);
+            at = done = at + from.size();
+        } else {
+            ++at;
+        }
+    }
+    out.append(text.substr(done));
+    return out;
 }
 
 bool SkipByteOrderMark(std::string_view& text) {

@@ -2,6 +2,7 @@
 // Everything that depends on which code page it is sits behind this seam.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ const CodePage& AnsiCodePage();
 
 // Windows-1252, available on every platform (tests and native builds).
 const CodePage& Windows1252();
+
+// Appends one Unicode character as UTF-8.
+void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
 bool IsAnsiSpace(char c);  // space, TAB, CR, LF, vertical tab, form feed
 

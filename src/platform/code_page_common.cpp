@@ -34,6 +34,24 @@ std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needl
     return std::string_view::npos;
 }
 
+void AppendUtf8(std::string& out, std::uint32_t u) {
+    if (u < 0x80) {
+        out += static_cast<char>(u);
+    } else if (u < 0x800) {
+        out += static_cast<char>(0xC0 | (u >> 6));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        out += static_cast<char>(0xE0 | (u >> 12));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (u >> 18));
+        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
+
 namespace {
 
 // Unicode values of Windows-1252 bytes 0x80-0x9F; the five bytes the code
@@ -64,24 +82,6 @@ unsigned char Lower1252(unsigned char c) {
         case 0x8E: return 0x9E;  // Z caron
         case 0x9F: return 0xFF;  // Y diaeresis
         default: return c;
-    }
-}
-
-void AppendUtf8(std::string& out, std::uint32_t u) {
-    if (u < 0x80) {
-        out += static_cast<char>(u);
-    } else if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
     }
 }
 
