@@ -1,0 +1,69 @@
+// Writing lists as bookmark files, and reading them back.
+#include <gtest/gtest.h>
+
+#include "exchange/netscape_bookmarks.h"
+#include "exchange_test_support.h"
+
+using testing_support::FixedClock;
+using testing_support::ReadBytes;
+using testing_support::ScratchFolder;
+using testing_support::WriteBytes;
+
+namespace {
+
+class NetscapeExport : public ::testing::Test {
+protected:
+    NetscapeExport() : list(exchange_testing::WesternEnvironment(clock)) {}
+    void Load(const std::string& text) {
+        WriteBytes(folder.Path("list.txt"), text);
+        ASSERT_EQ(list.Load(folder.Path("list.txt")), 0);
+    }
+
+    ScratchFolder folder;
+    FixedClock clock{1700000000};
+    CUrlListFile list;
+};
+
+TEST_F(NetscapeExport, WritesTheBookmarkFileLayout) {
+    Load("<1>News <daily>\r\n\t<2>Sub\r\n\t\tjavascript:alert(\"hi\")\ta<b>\t\xA6@5\t\xA6+one\\ntwo\r\n\t\t---\r\n"
+         "\t\thttp://x/\r\n\t<2>---\r\n<1>---\r\n<1>Other\r\n");
+    EXPECT_EQ(ListToNetscape(list, "My <List>", 1700000000),
+              "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+              "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
+              "<title>My  List </title>\r\n<h1>My  List </h1>\r\n\r\n<dl><p>\r\n"
+              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">News  daily </h3>\r\n<dl><p>\r\n"
+              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">Sub</h3>\r\n<dl><p>\r\n"
+              "        <dt><a href=\"javascript:alert(&quot;hi&quot;)\" ADD_DATE=\"1700000000\" LAST_VISIT=\"5\" "
+              "LAST_MODIFIED=\"5\">a b </a>\r\n<dd>one<br>two\r\n"
+              "<hr>\r\n"
+              "</dl><p>\r\n<hr>\r\n"
+              "</dl><p>\r\n<hr>\r\n"
+              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">Other</h3>\r\n<dl><p>\r\n"
+              "</dl><p>\r\n</dl><p>\r\n");
+}
+
+TEST_F(NetscapeExport, ExportThenImportKeepsTheList) {
+    const std::string text =
+        "<1>News\r\n\t<2>Daily\r\n\t\thttp://a/?x=1&y=2\tTom's \"page\" \xE9\t\xA6@1180000000\t\xA6+first\\nsecond\\n\r\n"
+        "\t\t------------------------------------------------------------\r\n\t\thttp://b/\tB\r\n"
+        "\t<2>------------------------------------------------------------\r\n"
+        "\t<2>Weekly\r\n\t\tjavascript:f(\"a\")\tC\r\n"
+        "<1>------------------------------------------------------------\r\n"
+        "<1>Other\r\n\t<2>More\r\n\t\thttp://d/\tD\r\n";
+    Load(text);
+    ASSERT_EQ(ExportNetscape(list, "list", folder.Path("out.htm")), 0);
+    ASSERT_EQ(ImportNetscape(folder.Path("back.txt"), folder.Path("out.htm"),
+                             exchange_testing::WesternEnvironment(clock)), 0);
+    EXPECT_EQ(ReadBytes(folder.Path("back.txt")), text);
+}
+
+TEST_F(NetscapeExport, AFailedExportLeavesTheOldFile) {
+    Load("<1>A\r\n");
+    WriteBytes(folder.Path("old.htm"), "old bookmarks");
+    CUrlListFile holder;  // another program holds the file against writers
+    ASSERT_EQ(holder.Load(folder.Path("old.htm")), 0);
+    EXPECT_NE(ExportNetscape(list, "list", folder.Path("old.htm")), 0);
+    EXPECT_EQ(ReadBytes(folder.Path("old.htm")), "old bookmarks");
+}
+
+}  // namespace
