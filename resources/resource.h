@@ -1,0 +1,170 @@
+/* Resource ids shared by vellinor.rc and the code.
+ *
+ * The numbers are fixed: messages are addressed by number, the one-line help
+ * texts are string-table entries keyed by the id of their control or
+ * command, and the templates and controls below are known by their ids.
+ * Resources of different types may share a number (string 218 and dialog
+ * 218 are unrelated).
+ *
+ * Read by windres as well as the compiler: plain #defines only. */
+#ifndef VELLINOR_RESOURCE_H
+#define VELLINOR_RESOURCE_H
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+/* Dialog templates. 100 and 101 are the main window's Regular/Organize and
+ * Compact templates. */
+#define IDD_MAIN 100
+#define IDD_COMPACT 101
+#define IDD_DELETE_URL 200
+#define IDD_READ_ONLY_FILE 218
+#define IDD_OPEN_NEW_URL 219
+
+/* Controls of the prompt dialogs. */
+#define IDC_DELETE_THIS_INSTANCE 1199
+#define IDC_DELETE_ALL_INSTANCES 1200
+#define IDC_PROMPT_CHECK 1210
+#define IDC_PROMPT_EDIT 1211
+
+/* Strings that are not message boxes. */
+#define IDS_NOTE_CAPTION 201
+#define IDS_CAPTION_NOTICE 203
+#define IDS_STATUS_LIST 204
+#define IDS_STATUS_BROWSER 205
+#define IDS_STATUS_MARKED 206
+#define IDS_MARKS_AT_OTHER_LEVEL 218
+
+/* Messages: caption, TAB, text. */
+#define IDS_LIST_MENU_FULL 207
+#define IDS_IMPORT_FAILED 209
+#define IDS_BROWSER_MENU_FULL 210
+#define IDS_EXPORT_PROBLEM 211
+#define IDS_EXPORT_FAILED 212
+#define IDS_EXPORT_FINISHED 213
+#define IDS_LIST_FILE_INACCESSIBLE 214
+#define IDS_NO_APPLICATION_FOLDER 215
+#define IDS_NO_LIST_FOLDER 216
+#define IDS_NO_SHORTCUTS 217
+#define IDS_CREATE_LIST_FILE 219
+#define IDS_CANNOT_CREATE_LIST_FILE 220
+#define IDS_LIST_PARTLY_LOADED 221
+#define IDS_OUT_OF_MEMORY 223
+#define IDS_CANNOT_OPEN_LIST_FILE 224
+#define IDS_INSTALLATION_INTERRUPTED 225
+#define IDS_ENTER_FILE_PATH 226
+#define IDS_ENTER_NAME 227
+#define IDS_NO_BROWSER 228
+#define IDS_CANNOT_MOVE_LIST_FILE 229
+#define IDS_SOURCE_MISSING 230
+#define IDS_EXTENSION_MISSING 231
+#define IDS_CLOSE_BROWSER_WINDOWS 232
+#define IDS_BROWSER_START_FAILED 252
+#define IDS_CANNOT_START_APPLICATION 253
+#define IDS_CANNOT_FETCH_URL 254
+#define IDS_CANNOT_SAVE_LIST 255
+#define IDS_NO_MATCHING_DOCUMENT 256
+#define IDS_SAVE_CHANGES 268
+#define IDS_DISCARD_CHANGES 270
+#define IDS_OVERWRITE_LIST_FILE 273
+#define IDS_FAVORITES_MAY_BE_OVERWRITTEN 274
+#define IDS_OVERWRITE_BOOKMARK_FILE 275
+#define IDS_OVERWRITE_HOTLIST_FILE 276
+#define IDS_SAVE_PREFERENCES 277
+#define IDS_LIST_FULL 279
+#define IDS_LAUNCH_NOW 281
+#define IDS_DELETE_OLD_COPY 282
+#define IDS_FINAL_STEP 283
+#define IDS_OVERWRITE_MOVED_LIST 284
+#define IDS_DELETE_ALL 285
+#define IDS_DELETE_ORIGINALS 286
+
+/* Controls of the main window (templates 100 and 101). Per level (category,
+ * subcategory, title) the ids run in steps of one: name field 1000 + level,
+ * list box 1024 + level, New 1027 + level, Delete 1030 + level, Sort 1033 +
+ * level. */
+#define IDC_CATEGORY_NAME 1000
+#define IDC_SUBCATEGORY_NAME 1001
+#define IDC_TITLE_NAME 1002
+#define IDC_URL 1003
+#define IDC_STATUS_LINE 1004
+#define IDC_FIND_TEXT 1005
+#define IDC_FIND_LABEL 1006
+#define IDC_URL_LABEL 1007
+#define IDC_LAST_VISITED 1008
+#define IDC_LAST_VISITED_LABEL 1009
+#define IDC_CATEGORY_POPUP 1010
+#define IDC_SUBCATEGORY_POPUP 1011
+#define IDC_CATEGORY_LIST 1024
+#define IDC_SUBCATEGORY_LIST 1025
+#define IDC_TITLE_LIST 1026
+#define IDC_NEW_CATEGORY 1027
+#define IDC_NEW_SUBCATEGORY 1028
+#define IDC_NEW_TITLE 1029
+#define IDC_DELETE_CATEGORY 1030
+#define IDC_DELETE_SUBCATEGORY 1031
+#define IDC_DELETE_TITLE 1032
+#define IDC_SORT_CATEGORIES 1033
+#define IDC_SORT_SUBCATEGORIES 1034
+#define IDC_SORT_TITLES 1035
+#define IDC_MARK 1045
+#define IDC_MOVE 1046
+#define IDC_FETCH 1047
+#define IDC_FIND 1048
+#define IDC_OPEN 1049
+#define IDC_NOTE 1050
+#define IDC_BROWSE 1051
+#define IDC_CATEGORY_LABEL 1187
+#define IDC_SUBCATEGORY_LABEL 1188
+#define IDC_TITLE_LABEL 1189
+
+/* Help texts that stand for a state rather than one control: every New
+ * button shows "create" or, while its level is pending, "add"; every Delete
+ * and Sort button shares the first button's text; the Mark button shows
+ * "unmark" while the selected entry is marked. */
+#define IDH_NEW_ITEM IDC_NEW_CATEGORY
+#define IDH_ADD_ITEM IDC_NEW_SUBCATEGORY
+#define IDH_DELETE_ITEM IDC_DELETE_CATEGORY
+#define IDH_SORT_ITEMS IDC_SORT_CATEGORIES
+#define IDH_UNMARK 1055
+
+/* Commands. The first of a range stands for the category level; the
+ * subcategory and title levels follow. */
+#define ID_SETUP 32775
+#define ID_UNINSTALL 32776
+#define ID_ABOUT 32787
+#define ID_MARK_ALL_HERE 32795
+#define ID_UNMARK_ALL_HERE 32800
+#define ID_CLEAR_ALL_MARKS 32805
+#define ID_PREFERENCES 32808
+#define ID_CONFIGURE_BROWSERS 32811
+#define ID_CONFIGURE_LISTS 32812
+#define ID_VISITED_NEVER 32825
+#define ID_VISITED_NOW 32826
+#define ID_KEEP_AT_FRONT 32827
+#define ID_AUTO_MINIMIZE 32828
+#define ID_SAVE_COPY 32836
+#define ID_MOVE_MARKED 32840
+#define ID_MOVE_MARKED_FROM_OTHER 32841
+#define ID_DUPLICATE_MARKED 32842
+#define ID_ALIAS_MARKED 32844
+#define ID_COPY_URL 32850
+#define ID_COPY_TITLE_AND_URL 32851
+#define ID_COPY_HTML_LINK 32852
+#define ID_INSERT_SEPARATOR 32870
+#define ID_ONE_CLICK_OPENING 32874
+#define ID_OPEN_FOLDER 32882
+#define ID_EXPLORE 32883
+#define ID_COMMAND_PROMPT 32884
+#define ID_IMPORT 32890
+#define ID_EXPORT 32891
+#define ID_REVERT 32892
+#define ID_BLANK_WINDOW 32893
+#define ID_OPEN_NEW_URL 32894
+#define ID_OPEN_LIST 57601
+#define ID_SAVE_LIST 57603
+#define ID_EXIT 57665
+#define ID_HELP_CONTENTS 57667
+
+#endif
