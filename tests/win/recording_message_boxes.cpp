@@ -1,0 +1,22 @@
+#include "recording_message_boxes.h"
+
+#include <gtest/gtest.h>
+
+CRecordingMessageBoxes::CRecordingMessageBoxes(std::initializer_list<int> answers)
+    : answers_(answers) {}
+
+CRecordingMessageBoxes::~CRecordingMessageBoxes() {
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were not asked for";
+}
+
+int CRecordingMessageBoxes::Show(HWND owner, const std::string& text, const std::string& caption,
+                                 MsgBoxKind kind) noexcept {
+    shown_.push_back({owner, caption, text, kind});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+        return IDCANCEL;
+    }
+    int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}

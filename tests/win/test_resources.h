@@ -1,0 +1,16 @@
+/* Ids of the test programs' own resources (test_resources.rc), clear of
+ * the program's. */
+#ifndef VELLINOR_TEST_RESOURCES_H
+#define VELLINOR_TEST_RESOURCES_H
+
+#define IDD_TEST 9001
+#define IDC_TEST_LIST 9010
+#define IDC_TEST_EDIT 9011
+#define IDC_TEST_CHECK 9012
+#define IDC_TEST_BUTTON 9013
+#define IDC_TEST_LABEL 9014
+
+#define IDS_TEST_LONG 9100
+#define IDS_TEST_SHORT 9101
+
+#endif
