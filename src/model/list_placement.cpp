@@ -67,7 +67,7 @@ void CUrlListFile::ShowPlacedEntry(int level, const Placement& place, int item) 
     InsertInView(level, place.position, item);  // room was made by PlaceEntry
     if (selection_[level] >= place.position) ++selection_[level];
     // Siblings after adopted titles were hidden too; now the view shows them.
-    if (place.viewWasEmpty && NextSibling(item).relation == 1) RebuildLevel(level);
+    if (place.viewWasEmpty && NextSibling(item).relation == 1) ShowLevel(level, selection_[level]);
 }
 
 bool CUrlListFile::ShowLevel(int level, int position) {
