@@ -78,10 +78,14 @@ TEST(OperaImport, OnlyHotlistsAreImported) {
 class OperaExport : public ::testing::Test {
 protected:
     OperaExport() : list(exchange_testing::WesternEnvironment(clock)) {}
+    // A file of its own each time: Windows keeps a loaded list's file from writers.
     void Load(const std::string& text) {
-        WriteBytes(folder.Path("list.txt"), text);
-        ASSERT_EQ(list.Load(folder.Path("list.txt")), 0);
+        std::string path = folder.Path("list" + std::to_string(++loads) + ".txt");
+        WriteBytes(path, text);
+        ASSERT_EQ(list.Load(path), 0);
     }
+
+    int loads = 0;
 
     ScratchFolder folder;
     FixedClock clock{1700000000};
@@ -105,7 +109,7 @@ TEST_F(OperaExport, RoundTripKeepsTheListAndTheBytesOfTheHotlist) {
     ASSERT_EQ(ExportOpera(list, folder.Path("out.adr")), 0);
     ASSERT_EQ(ImportOpera(folder.Path("back.txt"), folder.Path("out.adr"),
                           exchange_testing::WesternEnvironment(clock)), 0);
-    EXPECT_EQ(ReadBytes(folder.Path("back.txt")), ReadBytes(folder.Path("list.txt")));
+    EXPECT_EQ(ReadBytes(folder.Path("back.txt")), ReadBytes(folder.Path("list1.txt")));
 
     const std::string hotlist = kHead + "#URL\n\tNAME=n\n\tURL=http://n/\n\tDESCRIPTION=a\x02\x02" "b \xC3\xA9\n\n";
     std::string imported;
