@@ -16,75 +16,51 @@
 
 namespace win {
 
-// Kernel objects: events, mutexes, processes, threads, file mappings. Their
-// creation functions return null on failure.
-struct KernelHandleTraits {
-    using Handle = HANDLE;
+// Traits for the handles that are null when they own nothing.
+template <class T, auto release>
+struct NullHandleTraits {
+    using Handle = T;
     static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
+    static void Close(Handle handle) noexcept { release(handle); }
 };
 
-// CreateFileA returns INVALID_HANDLE_VALUE, not null, on failure.
-struct FileHandleTraits {
+// Traits for the handles whose "nothing" is INVALID_HANDLE_VALUE: CreateFileA
+// and FindFirstFileA return it on failure, not null.
+template <auto release>
+struct InvalidValueHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { ::CloseHandle(handle); }
+    static void Close(Handle handle) noexcept { release(handle); }
 };
 
-struct KeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle key) noexcept { ::RegCloseKey(key); }
-};
+// Events, mutexes, processes, threads, file mappings.
+using UniqueHandle = Unique<NullHandleTraits<HANDLE, &::CloseHandle>>;
+using UniqueFile = Unique<InvalidValueHandleTraits<&::CloseHandle>>;
+// A find handle is closed with FindClose, not CloseHandle.
+using UniqueFind = Unique<InvalidValueHandleTraits<&::FindClose>>;
+using UniqueKey = Unique<NullHandleTraits<HKEY, &::RegCloseKey>>;
 
 // Pens, brushes, fonts, bitmaps, regions, palettes. Deselect an object from
 // every DC before it is released (win::SelectGuard does).
 template <class T>
-struct GdiObjectTraits {
-    using Handle = T;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle object) noexcept { ::DeleteObject(object); }
-};
+using UniqueGdi = Unique<NullHandleTraits<T, &::DeleteObject>>;
+using UniqueBrush = UniqueGdi<HBRUSH>;
+using UniquePen = UniqueGdi<HPEN>;
+using UniqueFont = UniqueGdi<HFONT>;
+using UniqueBitmap = UniqueGdi<HBITMAP>;
 
 // A menu that is not attached to a window, or a popup taken out of one.
-struct MenuTraits {
-    using Handle = HMENU;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle menu) noexcept { ::DestroyMenu(menu); }
-};
-
+using UniqueMenu = Unique<NullHandleTraits<HMENU, &::DestroyMenu>>;
 // Tables from LoadAcceleratorsA or CreateAcceleratorTableA; windows that
 // translate with a table must not outlive it.
-struct AcceleratorTraits {
-    using Handle = HACCEL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle table) noexcept { ::DestroyAcceleratorTable(table); }
-};
-
+using UniqueAccelerators = Unique<NullHandleTraits<HACCEL, &::DestroyAcceleratorTable>>;
 // Global memory that has not been handed to the clipboard or a DDE message
 // (after a successful SetClipboardData the system owns it: Release() it).
-struct GlobalMemoryTraits {
-    using Handle = HGLOBAL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle memory) noexcept { ::GlobalFree(memory); }
-};
-
+using UniqueGlobal = Unique<NullHandleTraits<HGLOBAL, &::GlobalFree>>;
 // Buffers that FormatMessageA allocates.
-struct LocalMemoryTraits {
-    using Handle = HLOCAL;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle memory) noexcept { ::LocalFree(memory); }
-};
+using UniqueLocal = Unique<NullHandleTraits<HLOCAL, &::LocalFree>>;
 
-// FindFirstFileA returns INVALID_HANDLE_VALUE on failure, and the handle is
-// closed with FindClose, not CloseHandle.
-struct FindTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle find) noexcept { ::FindClose(find); }
-};
-
-// A window class registered by this module (win::RegisterWindowClass).
+// A window class registered by this module (CWindow::RegisterClassNamed).
 struct WindowClassTraits {
     using Handle = ATOM;
     static Handle Invalid() noexcept { return 0; }
@@ -92,21 +68,6 @@ struct WindowClassTraits {
         ::UnregisterClassA(MAKEINTATOM(atom), ModuleInstance());
     }
 };
-
-using UniqueHandle = Unique<KernelHandleTraits>;
-using UniqueFile = Unique<FileHandleTraits>;
-using UniqueKey = Unique<KeyTraits>;
-template <class T>
-using UniqueGdi = Unique<GdiObjectTraits<T>>;
-using UniqueBrush = UniqueGdi<HBRUSH>;
-using UniquePen = UniqueGdi<HPEN>;
-using UniqueFont = UniqueGdi<HFONT>;
-using UniqueBitmap = UniqueGdi<HBITMAP>;
-using UniqueMenu = Unique<MenuTraits>;
-using UniqueAccelerators = Unique<AcceleratorTraits>;
-using UniqueGlobal = Unique<GlobalMemoryTraits>;
-using UniqueLocal = Unique<LocalMemoryTraits>;
-using UniqueFind = Unique<FindTraits>;
 using UniqueWindowClass = Unique<WindowClassTraits>;
 
 }  // namespace win
