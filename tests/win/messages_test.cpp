@@ -29,39 +29,27 @@ TEST(MsgBoxFromText, TheFirstTabEndsTheCaption) {
     EXPECT_EQ(boxes.Shown()[0].kind, MsgBoxKind::kQuestionYesNo);
 }
 
-TEST(MsgBoxFromText, FurtherTabsStayInTheText) {
-    CRecordingMessageBoxes boxes{IDOK};
-    MsgBoxFromText(kOwner, "Caption\tone\ttwo", MsgBoxKind::kInformation);
-    EXPECT_EQ(boxes.Shown()[0].caption, "Caption");
-    EXPECT_EQ(boxes.Shown()[0].text, "one\ttwo");
-}
-
-TEST(MsgBoxFromText, ATextWithoutTabIsShownWholeUnderMessage) {
-    CRecordingMessageBoxes boxes{IDOK};
-    MsgBoxFromText(kOwner, "No caption here", MsgBoxKind::kStop);
-    EXPECT_EQ(boxes.Shown()[0].caption, "Message");
-    EXPECT_EQ(boxes.Shown()[0].text, "No caption here");
-}
-
-TEST(MsgBoxFromText, ATextStartingWithATabIsShownWholeUnderMessage) {
-    CRecordingMessageBoxes boxes{IDOK};
-    MsgBoxFromText(kOwner, "\tstarts with a tab", MsgBoxKind::kStop);
-    EXPECT_EQ(boxes.Shown()[0].caption, "Message");
-    EXPECT_EQ(boxes.Shown()[0].text, "\tstarts with a tab");
-}
-
-TEST(MsgBoxFromText, AnEmptyTextShowsAnEmptyBoxUnderMessage) {
-    CRecordingMessageBoxes boxes{IDOK};
-    MsgBoxFromText(nullptr, "", MsgBoxKind::kStop);
-    EXPECT_EQ(boxes.Shown()[0].caption, "Message");
-    EXPECT_EQ(boxes.Shown()[0].text, "");
-}
-
-TEST(MsgBoxFromText, ACaptionWithAnEmptyText) {
-    CRecordingMessageBoxes boxes{IDOK};
-    MsgBoxFromText(nullptr, "Caption only\t", MsgBoxKind::kStop);
-    EXPECT_EQ(boxes.Shown()[0].caption, "Caption only");
-    EXPECT_EQ(boxes.Shown()[0].text, "");
+TEST(MsgBoxFromText, SplitsAtTheFirstTabOnlyWhenACaptionPrecedesIt) {
+    struct Case {
+        const char* text;
+        const char* caption;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"Caption\tone\ttwo", "Caption", "one\ttwo"},  // further tabs stay in the text
+        {"No caption here", "Message", "No caption here"},
+        {"\tstarts with a tab", "Message", "\tstarts with a tab"},
+        {"", "Message", ""},
+        {"Caption only\t", "Caption only", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CRecordingMessageBoxes boxes{IDOK};
+        MsgBoxFromText(nullptr, c.text, MsgBoxKind::kStop);
+        ASSERT_EQ(boxes.Shown().size(), 1u);
+        EXPECT_EQ(boxes.Shown()[0].caption, c.caption);
+        EXPECT_EQ(boxes.Shown()[0].text, c.shown);
+    }
 }
 
 TEST(MsgBoxFromText, TheButtonPressedIsReturnedUnchanged) {
