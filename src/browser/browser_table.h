@@ -1,0 +1,47 @@
+// The browser table: the Web browsers the program can drive, each known by
+// the name on the Browser menu, its program file and its DDE service name,
+// with one of them current. The DDE name also tells the kind of browser,
+// which switches on the few behaviours only that browser needs.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/store/key_value_store.h"
+
+struct BrowserEntry {
+    std::string name;
+    std::string programPath;
+    std::string ddeName;  // lower case once loaded from the settings
+};
+
+enum class BrowserKind { kNoDde, kInternetExplorer, kNetscape, kOpera, kGenericDde };
+
+// How a DDE name is compared with the known ones. Callers keep the rule of
+// their behaviour: exact for the automation checks (empty, "iexplore") and
+// Netscape's frame walk; ignoring case for the old-IE check, finding the
+// frontmost IE window and both Opera rules. Names read from the settings are
+// lower case, so the two differ only for a name typed in this run.
+enum class NameMatch { kExact, kIgnoreCase };
+
+BrowserKind KindOfBrowser(std::string_view ddeName, NameMatch match);
+
+struct BrowserTable {
+    std::vector<BrowserEntry> entries;
+    int CurrentBrowser = -1;  // -1: none chosen
+    bool OldIE = false;       // the current browser is Internet Explorer before version 4
+
+    int Count() const { return static_cast<int>(entries.size()); }
+    // Any index past the table reads as an empty entry (no name, no DDE name),
+    // which every user of the table treats as "no browser".
+    const BrowserEntry& Entry(int index) const;
+    const BrowserEntry& Current() const { return Entry(CurrentBrowser); }
+
+    // Rebuilds the table from the browsers registered with Windows, in the
+    // order Internet Explorer, Netscape Navigator, Opera; the first one found
+    // becomes current. Finding none leaves an empty table and CurrentBrowser as it was.
+    void DetectBrowsers(store::KeyValueStore& registry);
+    // Recomputes OldIE for the current browser from Internet Explorer's "Version".
+    void UpdateOldIE(store::KeyValueStore& registry);
+};
