@@ -53,6 +53,14 @@ void DecodeUtf8(std::string_view utf8, Ascii&& ascii, Character&& character) {
     }
 }
 
+// Most text of a foreign file is ASCII, which every code page keeps as it is.
+bool IsPlainAscii(std::string_view text, BreakMarks marks) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80 || (c == kHotlistBreak[0] && marks == BreakMarks::kConvert))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi, const platform::CodePage& codePage,
@@ -87,6 +95,7 @@ std::string AnsiToUtf8(std::string_view ansi, const platform::CodePage& codePage
 
 std::string Utf8ToAnsi(std::string_view utf8, const platform::CodePage& codePage,
                        BreakMarks marks) {
+    if (IsPlainAscii(utf8, marks)) return std::string(utf8);
     // First into valid UTF-8, which every code-page conversion takes as it is.
     std::string valid;
     valid.reserve(utf8.size());
@@ -106,6 +115,7 @@ std::string Utf8ToAnsi(std::string_view utf8, const platform::CodePage& codePage
 
 std::string Utf8UrlToAnsi(std::string_view utf8, const platform::CodePage& codePage) {
     static const char kHex[] = "0123456789ABCDEF";
+    if (IsPlainAscii(utf8, BreakMarks::kKeep)) return std::string(utf8);
     std::string url;
     url.reserve(utf8.size());
     DecodeUtf8(
