@@ -59,10 +59,15 @@ bool CUrlListFile::Matches(int item, std::string_view needle) const {
     if (Level(item) != kTitle) return contains(cp.Lower(DisplayName(item)));
     // Lowering keeps TABs and the field tags (no letters), so the fields can be
     // read from the lowered line. The time and alias-number fields are not text
-    // the user sees and do not count.
+    // the user sees and do not count. URL and title are searched in one go
+    // (a search text holds no TAB unless pasted in).
     std::string line = cp.Lower(ItemText(item));
-    return contains(TitleUrl(line)) || contains(TitleName(line)) || contains(TitleLogIn(line)) ||
-           contains(TitleNote(line));
+    std::string_view view = line;
+    std::size_t firstTab = view.find('\t');
+    std::size_t secondTab = firstTab == std::string_view::npos ? firstTab : view.find('\t', firstTab + 1);
+    if (contains(view.substr(0, secondTab))) return true;
+    return secondTab != std::string_view::npos &&
+           (contains(TitleLogIn(view)) || contains(TitleNote(view)));
 }
 
 CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindState& round) {

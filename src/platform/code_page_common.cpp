@@ -26,10 +26,15 @@ std::string_view Trim(std::string_view text, const CodePage& cp) {
 std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle,
                                const CodePage& cp) {
     if (needle.empty()) return 0;
-    for (std::size_t i = 0; i + needle.size() <= haystack.size();) {
-        if (haystack.compare(i, needle.size(), needle) == 0) return i;
-        i += (cp.IsLeadByte(static_cast<unsigned char>(haystack[i])) && i + 1 < haystack.size())
-                 ? 2 : 1;
+    // Byte matches are found by the fast search; only the text up to a match
+    // is walked character by character to see whether it starts a character.
+    std::size_t boundary = 0;
+    for (std::size_t at = haystack.find(needle); at != std::string_view::npos;
+         at = haystack.find(needle, at + 1)) {
+        while (boundary < at)
+            boundary += (cp.IsLeadByte(static_cast<unsigned char>(haystack[boundary])) &&
+                         boundary + 1 < haystack.size()) ? 2 : 1;
+        if (boundary == at) return at;
     }
     return std::string_view::npos;
 }
@@ -73,7 +78,7 @@ int Byte1252(std::uint32_t u) {
     return -1;
 }
 
-unsigned char Lower1252(unsigned char c) {
+constexpr unsigned char LowerOne1252(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
     switch (c) {
@@ -84,6 +89,17 @@ unsigned char Lower1252(unsigned char c) {
         default: return c;
     }
 }
+
+// Find and sort lower every byte of a whole list: one table look-up each.
+struct LowerTable1252 {
+    unsigned char bytes[256] = {};
+    constexpr LowerTable1252() {
+        for (int c = 0; c < 256; ++c) bytes[c] = LowerOne1252(static_cast<unsigned char>(c));
+    }
+};
+constexpr LowerTable1252 kLower1252;
+
+unsigned char Lower1252(unsigned char c) { return kLower1252.bytes[c]; }
 
 class Windows1252Page final : public CodePage {
 public:
