@@ -127,6 +127,18 @@ TEST(NetscapeImport, HostileInputGivesAWellFormedList) {
     EXPECT_NE(list.find("\t\t<1>evil\t <1>injected field\r\n"), std::string::npos);
 }
 
+TEST(NetscapeImport, AMegabyteOnOneLineIsRead) {
+    std::string line = "<DL><p>";
+    for (int i = 0; i < 20000; ++i) line += "<DT><A HREF=\"http://x/" + std::to_string(i) + "\">n</A><HR>";
+    line += "<DT><A HREF=\"http://long/\">" + std::string(1 << 20, 'y') + "</A></DL>";
+    CLoadedList list = Import(line);
+    Lines titles = list.TitleTexts();
+    ASSERT_EQ(titles.size(), 20001u);
+    EXPECT_EQ(titles[19999], "http://x/19999\tn");
+    EXPECT_EQ(titles[20000].size(), std::string("http://long/\t").size() + (1 << 20));
+    EXPECT_EQ(list.Outline().size(), 2u + 20001u + 20000u);  // a rule after every short one
+}
+
 TEST(NetscapeImport, FilesAreReplacedOnlyByACompleteImport) {
     ScratchFolder folder;
     std::string target = folder.Path("new.txt");
