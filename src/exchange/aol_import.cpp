@@ -9,13 +9,11 @@
 // Nothing in the file is trusted: every offset, name and address is checked
 // against the file's size before it is read.
 #include <cstdint>
-#include <cstring>
-#include <new>
 #include <vector>
 
 #include "exchange/aol_favorites.h"
+#include "exchange/import_file.h"
 #include "exchange/list_file_builder.h"
-#include "exchange/whole_file.h"
 
 namespace {
 
@@ -214,12 +212,7 @@ int AolToList(std::string_view cabinet, std::string& list) {
 }
 
 int ImportAol(const std::string& newList, const std::string& source, const ListEnvironment& env) {
-    try {
-        std::string cabinet, list;
-        if (exchange::ReadWholeFile(*env.files, source, cabinet) != 0) return -1;
-        if (AolToList(cabinet, list) != 0) return -1;
-        return exchange::WriteWholeFile(*env.files, newList, list) == 0 ? 0 : -1;
-    } catch (const std::bad_alloc&) {
-        return -1;
-    }
+    return exchange::ImportFile(newList, source, env, [](std::string_view cabinet, std::string& list) {
+        return AolToList(cabinet, list) == 0;
+    });
 }

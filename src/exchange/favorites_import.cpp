@@ -7,6 +7,7 @@
 #include "exchange/html_text.h"
 #include "exchange/list_file_builder.h"
 #include "exchange/shortcut_files.h"
+#include "exchange/whole_file.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int ImportFavorites(const std::string& newList, const std::string& root, const L
         if (env.files->ListFolder(root, entries) != 0) return -1;
         exchange::CListFileBuilder out;
         CFolderImport(env, out).Import(root, -1, entries);
-        return out.WriteTo(*env.files, newList);
+        return exchange::WriteWholeFile(*env.files, newList, out.Text()) == 0 ? 0 : -1;
     } catch (const std::bad_alloc&) {
         return -1;
     }

@@ -1,7 +1,6 @@
 #include "exchange/list_file_builder.h"
 
 #include "exchange/text_lines.h"
-#include "exchange/whole_file.h"
 #include "model/title_text.h"
 
 namespace exchange {
@@ -88,10 +87,6 @@ void CListFileBuilder::AddTitle(std::string_view url, std::string_view name,
 void CListFileBuilder::AddTitleSeparator() {
     if (lastFolderLevel_ < 1) return;  // only ever follows a title
     AppendSeparator(2);
-}
-
-int CListFileBuilder::WriteTo(platform::FileSystem& files, const std::string& path) const {
-    return WriteWholeFile(files, path, text_) == 0 ? 0 : -1;
 }
 
 }  // namespace exchange

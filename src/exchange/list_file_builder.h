@@ -12,8 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/file_system.h"
-
 namespace exchange {
 
 inline constexpr std::string_view kUncategorized = "Uncategorized";
@@ -35,8 +33,6 @@ public:
     void SetHeaderLevel(int level) { headerLevel_ = level < -1 ? -1 : level; }
 
     const std::string& Text() const { return text_; }
-    // 0, or -1 when the file cannot be written (an existing file then stays as it was).
-    int WriteTo(platform::FileSystem& files, const std::string& path) const;
 
 private:
     void AppendLine(int level, std::string_view text);

@@ -19,12 +19,9 @@ struct ExportItem {
     std::int64_t lastVisited = 0;
 };
 
-// Calls `visit(const ExportItem&)` for each item of the list in outline order.
-template <typename Visit>
-void ForEachExportItem(const CUrlListFile& list, Visit&& visit);
-
 ExportItem DescribeItem(const CUrlListFile& list, int item);
 
+// Calls `visit(const ExportItem&)` for each item of the list in outline order.
 template <typename Visit>
 void ForEachExportItem(const CUrlListFile& list, Visit&& visit) {
     for (int item = list.First(); item != 0; item = list.Next(item)) visit(DescribeItem(list, item));

@@ -7,15 +7,14 @@
 // Text in the file is in the ANSI code page unless the file declares UTF-8
 // (a byte-order mark, or charset=UTF-8 in a META tag before the first <DL>);
 // URLs, names and descriptions then have their character references decoded.
-#include <new>
 #include <vector>
 
 #include "exchange/folder_tree.h"
 #include "exchange/html_text.h"
+#include "exchange/import_file.h"
 #include "exchange/netscape_bookmarks.h"
 #include "exchange/text_conversion.h"
 #include "exchange/text_lines.h"
-#include "exchange/whole_file.h"
 #include "model/title_text.h"
 
 using exchange::CFolderTree;
@@ -210,13 +209,8 @@ std::string NetscapeToList(std::string_view html, const platform::CodePage& code
 
 int ImportNetscape(const std::string& newList, const std::string& source,
                    const ListEnvironment& env) {
-    try {
-        std::string html;
-        if (exchange::ReadWholeFile(*env.files, source, html) != 0) return -1;
-        std::string list = NetscapeToList(html, *env.codePage);
-        html = {};
-        return exchange::WriteWholeFile(*env.files, newList, list) == 0 ? 0 : -1;
-    } catch (const std::bad_alloc&) {
-        return -1;
-    }
+    return exchange::ImportFile(newList, source, env, [&](std::string_view html, std::string& list) {
+        list = NetscapeToList(html, *env.codePage);
+        return true;
+    });
 }

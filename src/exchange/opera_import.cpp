@@ -7,15 +7,14 @@
 //
 // Hotlists since Opera 7 declare "encoding = utf8" on their second line; older
 // ones are in the system's code page and are taken as they are.
-#include <new>
 #include <vector>
 
 #include "exchange/folder_tree.h"
 #include "exchange/html_text.h"
+#include "exchange/import_file.h"
 #include "exchange/opera_hotlist.h"
 #include "exchange/text_conversion.h"
 #include "exchange/text_lines.h"
-#include "exchange/whole_file.h"
 #include "model/title_text.h"
 
 using exchange::CFolderTree;
@@ -123,13 +122,7 @@ bool OperaToList(std::string_view hotlist, const platform::CodePage& codePage, s
 }
 
 int ImportOpera(const std::string& newList, const std::string& source, const ListEnvironment& env) {
-    try {
-        std::string hotlist, list;
-        if (exchange::ReadWholeFile(*env.files, source, hotlist) != 0) return -1;
-        if (!OperaToList(hotlist, *env.codePage, list)) return -1;
-        hotlist = {};
-        return exchange::WriteWholeFile(*env.files, newList, list) == 0 ? 0 : -1;
-    } catch (const std::bad_alloc&) {
-        return -1;
-    }
+    return exchange::ImportFile(newList, source, env, [&](std::string_view hotlist, std::string& list) {
+        return OperaToList(hotlist, *env.codePage, list);
+    });
 }

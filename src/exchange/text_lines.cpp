@@ -5,6 +5,10 @@
 
 namespace exchange {
 
+namespace {
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+}
+
 bool NextLine(std::string_view& rest, std::string_view& line) {
     if (rest.empty()) return false;
     std::size_t end = rest.find('\n');

@@ -10,8 +10,6 @@
 
 namespace exchange {
 
-inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 // Takes the next line (without its LF) off the front of `rest`; false at the end.
 bool NextLine(std::string_view& rest, std::string_view& line);
 
