@@ -120,6 +120,16 @@ TEST_F(SettingsBackupTest, RemovingTheSettingsKeepsTheMakersOtherProducts) {
     EXPECT_NE(store.Open(store::Root::kCurrentUser, "Software\\Corvain\\Other Tool"), nullptr);
 }
 
+TEST_F(SettingsBackupTest, AfterAnUninstallNothingIsWrittenBack) {
+    SaveSomeSettings();
+    ASSERT_TRUE(settings.RemoveSettings());
+    store.RemoveImage(kBackupFile);
+    settings.RunState = kRunUninstall;
+    EXPECT_FALSE(settings.SaveSettings(true, nullptr));
+    EXPECT_EQ(store.Open(store::Root::kCurrentUser, "Software\\Corvain"), nullptr);
+    EXPECT_FALSE(store.ImageExists(kBackupFile));
+}
+
 TEST_F(SettingsBackupTest, RemovingSettingsThatAreNotThereSucceeds) {
     EXPECT_TRUE(settings.RemoveSettings());
 }

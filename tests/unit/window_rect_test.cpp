@@ -44,10 +44,4 @@ TEST(FitRectToAreaTest, ExtremeStoredCoordinatesAreClamped) {
     EXPECT_EQ(Fit({INT_MAX, INT_MAX, INT_MIN, INT_MIN}, kShiftedArea).left, INT_MAX);
 }
 
-TEST(WindowRectTest, EmptyMeansNotPlacedYet) {
-    EXPECT_TRUE(WindowRect{}.IsEmpty());
-    EXPECT_TRUE((WindowRect{10, 10, 10, 400}).IsEmpty());
-    EXPECT_FALSE((WindowRect{-10, -10, 0, 1}).IsEmpty());
-}
-
 }  // namespace

@@ -113,7 +113,8 @@ public:
     bool LoadSettings();
     // Reads every setting present in `key` over the current ones.
     void ReadSettings(const store::StoreKey& key);
-    // False only when the main key cannot be opened for writing. The backup
+    // False when the main key cannot be opened for writing, or after an
+    // uninstall (RunState kRunUninstall), when nothing is written. The backup
     // image is rewritten when `forceBackup` is set or when there is none yet,
     // but never during Setup. `openList` is the open list, if any.
     bool SaveSettings(bool forceBackup, const CUrlListFile* openList);

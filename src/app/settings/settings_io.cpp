@@ -163,6 +163,9 @@ void CAppSettings::ReadTables(const store::StoreKey& key) {
 }
 
 bool CAppSettings::SaveSettings(bool forceBackup, const CUrlListFile* openList) {
+    // After an uninstall every save would bring the removed key back, whichever
+    // path (exit, end of the Windows session) calls it.
+    if (RunState == kRunUninstall) return false;
     std::unique_ptr<store::StoreKey> key = registry_.Create(store::Root::kCurrentUser, keys::kMainKey);
     if (!key) return false;
     WaitCursorScope wait(env_.waitCursor);
