@@ -19,6 +19,7 @@ inline constexpr int kExitUsage = 2;
 
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunNormalize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunFind(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

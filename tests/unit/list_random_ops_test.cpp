@@ -112,14 +112,19 @@ protected:
             }
             case 10: {
                 std::string outline = Outline(target);
-                if (target.SortLevel(level) == -3) EXPECT_EQ(Outline(target), outline);
-                op << "SortLevel(" << level << ")";
+                int result = target.SortLevel(level);
+                if (result == -3) {
+                    EXPECT_EQ(Outline(target), outline);
+                }
+                op << "SortLevel(" << level << ") = " << result;
                 break;
             }
             case 11: {
                 std::string outline = Outline(target);
                 int result = target.InsertSeparator(level);
-                if (result < 0) EXPECT_EQ(Outline(target), outline);
+                if (result < 0) {
+                    EXPECT_EQ(Outline(target), outline);
+                }
                 op << "InsertSeparator(" << level << ") = " << result;
                 break;
             }
