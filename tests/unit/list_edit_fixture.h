@@ -53,8 +53,10 @@ protected:
         return env;
     }
 
+    // Each load gets a file of its own: a loaded list holds its file open,
+    // and Windows lets nobody else write it meanwhile.
     void Load(CUrlListFile& target, const std::string& outline) {
-        std::string path = folder.Path(&target == &list ? "list.txt" : "other.txt");
+        std::string path = folder.Path("list" + std::to_string(++files_) + ".txt");
         testing_support::WriteBytes(path, outline);
         int result = target.Load(path);
         ASSERT_TRUE(result == 0 || result == 1) << "load result " << result;
@@ -83,6 +85,9 @@ protected:
     GrowthGate gate;
     CUrlListFile list;
     CUrlListFile other;
+
+private:
+    int files_ = 0;
 };
 
 }  // namespace list_edit_testing
