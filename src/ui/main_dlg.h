@@ -1,0 +1,97 @@
+// CMainDlg: the main window, a modeless dialog in one of three modes, and
+// what all modes share: menu bar, icons, colours, keep-at-front, the system
+// commands, the accelerators, the exit save prompts. COrganizeDlg (Regular
+// and Organize, template 100) and CCompactDlg (template 101) add their
+// controls, layout and commands.
+//
+// The application creates the window through CreateMainWindow when the mode
+// changes and destroys it at the next change or at exit; a mode change the
+// window cannot make in place (Compact to or from the others) is posted to
+// the hidden application window as WM_COMMAND 32770-32772.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/main_window_host.h"
+#include "win/dialog.h"
+#include "win/handles.h"
+
+class CMainDlg : public win::CDialog {
+public:
+    ~CMainDlg() override;
+
+    // The exit save prompts for the current and the other list: true when
+    // the program may end.
+    bool QueryClose();
+    // Keeps the window's normal rectangle (and column widths) in the settings.
+    virtual void StorePlacement() = 0;
+    // The tray icon's callback (the mouse message it reports).
+    void OnTrayNotify(LPARAM mouseMessage);
+    // The fetch hot key: fetch the frontmost browser's URL into a new title.
+    void Fetch();
+    // The mode's accelerators, then the global ones, then the dialog's
+    // keyboard interface.
+    bool PreTranslate(MSG& message) noexcept override;
+
+    int TemplateId() const noexcept { return templateId_; }
+
+protected:
+    CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId);
+
+    IMainWindowHost& Host() const noexcept { return host_; }
+    CAppSettings& Settings() const;
+    CUrlListFile& List() const { return host_.CurrentList(); }
+
+    bool OnInit() override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnDestroy() override;
+
+    // The view's part of initialisation: subclass its list boxes and place
+    // the window from the stored rectangle.
+    virtual void PlaceWindow() = 0;
+    // Sets the button pictures from the application's colour-mapped bitmaps.
+    virtual void LoadButtonImages() = 0;
+    // Refills the list boxes from the current list's selection downwards
+    // (fromLevel -1: all).
+    virtual void ShowSelection(int fromLevel) = 0;
+    // The view's commands; true when handled.
+    virtual bool OnViewCommand(int id, int code, HWND control) = 0;
+    // The mode's keep-at-front option.
+    virtual bool& KeepAtFront() const = 0;
+
+    // Puts a picture on a picture button.
+    void SetButtonImage(int controlId, int bitmapId) const noexcept;
+    // Posts the mode command (32770-32772) to the hidden window, which
+    // recreates the main window in that mode.
+    void PostModeSwitch(int command) const noexcept;
+    // Topmost or not, keeping size and position.
+    void ApplyKeepAtFront() const noexcept;
+    // Height the menu bar took from the client area at creation; the
+    // placement adds it back.
+    int MenuBarHeight() const noexcept { return menuBarHeight_; }
+
+private:
+    bool OnSysCommand(WPARAM command, LPARAM position);
+    void OnActivate(WPARAM state);
+    LRESULT OnEraseBackground(HDC dc) const;
+    std::optional<LRESULT> OnControlColor(HDC dc, HWND control, UINT message) const;
+    void OnSysColorChange();
+    void ToggleKeepAtFront();
+    void ShowTrayMenu();
+    void CheckModeItem() const;
+    void EndProgram();
+
+    IMainWindowHost& host_;
+    int templateId_;
+    win::UniqueAccelerators accelerators_;
+    int menuBarHeight_ = 0;
+};
+
+// Creates and shows nothing yet: the application shows the new window
+// (RestoreApp or HideApp). mode is ViewMode: 1 Compact, 2 Regular,
+// 3 Organize. Null when the window could not be created.
+std::unique_ptr<CMainDlg> CreateMainWindow(IMainWindowHost& host, int mode, HWND owner);
