@@ -7,8 +7,6 @@ namespace exchange {
 
 namespace {
 
-constexpr std::size_t kSeparatorWidth = 60;
-
 // Foreign names may hold any byte; a TAB, CR or LF would split or end the
 // line and change the outline when the list is read back.
 std::string OneLine(std::string_view text) {
@@ -29,15 +27,7 @@ std::string NoteText(std::string_view text) {
 
 }  // namespace
 
-void CListFileBuilder::AppendLine(int level, std::string_view text) {
-    text_.append(static_cast<std::size_t>(level), '\t').append(text).append("\r\n");
-}
-
-void CListFileBuilder::AppendSeparator(int level) {
-    text_.append(static_cast<std::size_t>(level), '\t');
-    if (level < 2) text_.append(FormatLevelLine("", level));
-    text_.append(kSeparatorWidth, '-').append("\r\n");
-}
+void CListFileBuilder::AppendSeparator(int level) { AppendListLine(text_, level, {}, true); }
 
 void CListFileBuilder::AddFolder(std::string_view name, int level) {
     // The list reader trims every line; trimming here keeps the file as it reads back.
@@ -48,8 +38,8 @@ void CListFileBuilder::AddFolder(std::string_view name, int level) {
         return;
     }
     // A subcategory ahead of every category would be dropped when the list is read.
-    if (level == 1 && !hasCategory_) AppendLine(0, FormatLevelLine(kUncategorized, 0));
-    AppendLine(level, FormatLevelLine(text, level));
+    if (level == 1 && !hasCategory_) AppendListLine(text_, 0, kUncategorized, false);
+    AppendListLine(text_, level, text, false);
     hasCategory_ = true;
     headerLevel_ = lastFolderLevel_ = level;
 }
@@ -81,7 +71,7 @@ void CListFileBuilder::AddTitle(std::string_view url, std::string_view name,
     if (trimmed.empty())
         AppendSeparator(2);
     else
-        AppendLine(2, trimmed);
+        AppendListLine(text_, 2, trimmed, false);
 }
 
 void CListFileBuilder::AddTitleSeparator() {

@@ -35,7 +35,6 @@ public:
     const std::string& Text() const { return text_; }
 
 private:
-    void AppendLine(int level, std::string_view text);
     void AppendSeparator(int level);
     void SupplyMissingLevels();
 

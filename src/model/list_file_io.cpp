@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::string_view kBackupPrefix = "Autobackup of ";
 constexpr std::string_view kSaveSuffix = ".saving";
-constexpr std::size_t kSeparatorWidth = 60;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -159,18 +158,9 @@ std::string CUrlListFile::Serialize() const {
     std::size_t size = 0;
     for (int i = items_[0].next; i != 0; i = items_[i].next) size += texts_[i].size() + 8;
     std::string out;
-    out.reserve(size + kSeparatorWidth * 8);
-    for (int i = items_[0].next; i != 0; i = items_[i].next) {
-        const ListItem& it = items_[i];
-        int level = it.Level();
-        out.append(static_cast<std::size_t>(level), '\t');
-        if (level < kTitle) out.append(level == kCategory ? "<1>" : "<2>");
-        if (it.Has(ItemFlags::kSeparator))
-            out.append(kSeparatorWidth, '-');
-        else
-            out.append(texts_[i]);
-        out.append("\r\n");
-    }
+    out.reserve(size + 64 * 8);
+    for (int i = items_[0].next; i != 0; i = items_[i].next)
+        AppendListLine(out, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
     return out;
 }
 

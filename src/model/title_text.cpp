@@ -144,3 +144,13 @@ std::string FormatLevelLine(std::string_view name, int level) {
     line.append(name);
     return line;
 }
+
+void AppendListLine(std::string& out, int level, std::string_view text, bool separator) {
+    out.append(static_cast<std::size_t>(level), '\t');
+    if (level < 2) out.append(level == 0 ? "<1>" : "<2>");
+    if (separator)
+        out.append(60, '-');
+    else
+        out.append(text);
+    out.append("\r\n");
+}
