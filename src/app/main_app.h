@@ -1,0 +1,137 @@
+// CMainApp: the application object. It starts the program, owns for the
+// whole run what outlives a main window (the settings, the list models, the
+// hidden "VELLIN" window with its tray icon and hot keys, accelerators,
+// icons, colour brush and button bitmaps) and ends the program in order.
+//
+//     CMainApp app(environment);
+//     int code = app.Start(commandLine) ? app.Run() : 0;
+//     app.End();
+//
+// The main window reaches the application through IMainWindowHost (passed
+// to CreateMainWindow by reference; there is no program-wide accessor), so
+// tests can run several applications one after the other in one process.
+// Everything runs on the one user-interface thread.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_window.h"
+#include "app/color_resources.h"
+#include "app/lists/list_models.h"
+#include "app/settings/app_settings.h"
+#include "app/tray_icon.h"
+#include "ui/main_dlg.h"
+#include "ui/main_window_host.h"
+#include "win/handles.h"
+#include "win/message_loop.h"
+
+// What the application runs on; the defaults are the program's own.
+struct AppEnvironment {
+    // Where the settings live: the registry, or a memory store in tests.
+    store::KeyValueStore* registry = nullptr;
+    // The program file; empty: the running module's own (GetModuleFileNameA).
+    std::string programPath;
+};
+
+class CMainApp final : public IMainWindowHost, private win::IMessageFilter {
+public:
+    // The single-instance names; another instance is found by them.
+    static constexpr const char* kMutexName = "VELLIN2-5D3C61A2-4E07-4A93-9F21-00A0C91E7B44";
+    static constexpr const char* kProbeMessageName = "I AM VELLIN2";
+
+    explicit CMainApp(AppEnvironment environment);
+    ~CMainApp();
+    CMainApp(const CMainApp&) = delete;
+    CMainApp& operator=(const CMainApp&) = delete;
+
+    // --- the run ---------------------------------------------------------
+    // Start-up. `commandLine` is the text after the program name; exactly
+    // "-uninstall" selects the uninstall run. True: run the message loop;
+    // false: end at once (another instance runs, or Setup/Uninstall ended
+    // the program). Call End afterwards either way.
+    bool Start(const std::string& commandLine);
+    // The message loop until WM_QUIT; its exit code.
+    int Run();
+    // Destroys the main window, saves the settings (not after an uninstall),
+    // destroys the hidden window and releases the rest. Safe to call twice.
+    void End();
+
+    // --- the hidden window's rules ----------------------------------------
+    // Replaces the main window by one of `mode` (ViewMode 1-3); runs Setup or
+    // Uninstall instead when RunState asks for it.
+    void SwitchMode(int mode, bool minimized);
+    // NIM_ADD or NIM_DELETE; adding hides the hidden window (only the tray
+    // icon remains), deleting shows it again unless `keepWindow`.
+    void SetTrayIcon(DWORD operation, bool keepWindow);
+    // (Re)registers AppHotKey (id 0) and FetchHotKey (id 1) on the hidden window.
+    void RegisterAppHotKeys();
+    // Asks the main window whether the program may end (its save prompts);
+    // when it agrees, RunState becomes exiting and the message loop ends.
+    void CloseRequest();
+    // The tray icon's left click: hide when the application is in front,
+    // else restore.
+    void ToggleApp();
+
+    // --- lists --------------------------------------------------------------
+    // Makes list `index` of the list table current. A list left while it
+    // holds marks stays in memory as the other list; switching back to it
+    // reads nothing. False (with the reason shown) leaves everything as it was.
+    bool SelectList(HWND owner, int index, bool reload);
+    // True when `path` exists afterwards; may ask to create it (`ask`) and
+    // reports a file that cannot be created.
+    bool EnsureListFileExists(HWND owner, const std::string& path, bool ask);
+
+    // --- state --------------------------------------------------------------
+    CMainDlg* MainWindow() const noexcept { return mainWindow_.get(); }
+    UINT ProbeMessage() const noexcept { return probeMessage_; }
+
+    // --- IMainWindowHost ------------------------------------------------------
+    CAppSettings& Settings() override { return settings_; }
+    CUrlListFile& CurrentList() override { return lists_.Current(); }
+    CUrlListFile* OtherList() override { return lists_.Other(); }
+    void DiscardOtherList() override { lists_.DiscardOther(); }
+    bool OpenCurrentList(HWND owner, bool reload) override;
+    int PreviousMode() const override { return previousMode_; }
+    HWND HiddenWindow() const override { return appWindow_.Handle(); }
+    void HideApp() override;
+    void RestoreApp() override;
+    HACCEL GlobalAccelerators() const override { return accelerators_.Get(); }
+    HICON LargeIcon() const override { return largeIcon_; }
+    HICON SmallIcon() const override { return smallIcon_; }
+    HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
+    HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
+    void RecreateColorResources() override;
+
+    void CreateColorResources();
+    void DeleteColorResources() { colors_.Delete(); }
+
+private:
+    bool PreTranslate(MSG& message) noexcept override;
+
+    bool IsOnlyInstance();
+    void DeleteOldProgramCopy();
+    bool CreateHiddenWindow();
+    void RunSetupOrUninstall();
+    bool OpenListInto(HWND owner, CUrlListFile& model, bool reload);
+    int LoadWithMessages(HWND owner, CUrlListFile& model, const ListEntry& entry, bool reload);
+
+    AppEnvironment environment_;
+    UINT probeMessage_;
+    CAppSettings settings_;
+    CListModels lists_;
+    int previousMode_ = kViewRegular;
+    bool oleInitialized_ = false;
+    win::UniqueHandle instanceMutex_;
+    HICON largeIcon_ = nullptr;  // shared icons from LoadImage: never destroyed
+    HICON smallIcon_ = nullptr;
+    win::UniqueAccelerators accelerators_;
+    CColorResources colors_;
+    win::UniqueWindowClass windowClass_;
+    CAppWindow appWindow_{*this};
+    CTrayIcon tray_;
+    std::unique_ptr<CMainDlg> mainWindow_;
+    bool ended_ = false;
+};
