@@ -129,6 +129,20 @@
 #define IDH_SORT_ITEMS IDC_SORT_CATEGORIES
 #define IDH_UNMARK 1055
 
+/* The application shell: its icons (large and small), the global
+ * accelerator table translated after the mode's own, the tray icon's popup
+ * menu, and the commands the hidden application window carries out. */
+#define IDI_APP 128
+#define IDI_APP_SMALL 184
+#define IDR_GLOBAL_ACCELERATORS 152
+#define IDR_TRAY_MENU 207
+#define ID_TOGGLE_APP 786
+#define ID_COMPACT_MODE 32770
+#define ID_REGULAR_MODE 32771
+#define ID_ORGANIZE_MODE 32772
+#define ID_TRAY_RESTORE 32832
+#define ID_TRAY_HIDE 32833
+
 /* Commands. The first of a range stands for the category level; the
  * subcategory and title levels follow. */
 #define ID_SETUP 32775
