@@ -50,10 +50,10 @@ private:
 
 }  // namespace
 
-bool CUrlListFile::Matches(int item, std::string_view needle) const {
+bool CUrlListFile::Matches(int item, const platform::TextSearch& search) const {
     const platform::CodePage& cp = *env_.codePage;
     auto contains = [&](std::string_view field) {
-        return platform::FindAtCharBoundary(field, needle, cp) != std::string_view::npos;
+        return search.FindIn(field) != std::string_view::npos;
     };
     if (items_[item].Has(ItemFlags::kSeparator)) return false;
     if (Level(item) != kTitle) return contains(cp.Lower(DisplayName(item)));
@@ -66,8 +66,16 @@ bool CUrlListFile::Matches(int item, std::string_view needle) const {
     std::size_t firstTab = view.find('\t');
     std::size_t secondTab = firstTab == std::string_view::npos ? firstTab : view.find('\t', firstTab + 1);
     if (contains(view.substr(0, secondTab))) return true;
-    return secondTab != std::string_view::npos &&
-           (contains(TitleLogIn(view)) || contains(TitleNote(view)));
+    // Then the note and log-in fields, in one pass over the tagged fields.
+    for (std::size_t tab = secondTab; tab != std::string_view::npos;) {
+        std::size_t next = view.find('\t', tab + 1);
+        std::string_view field = view.substr(tab + 1, next == std::string_view::npos ? next : next - tab - 1);
+        if (field.size() > 2 && field[0] == kFieldTag && (field[1] == '+' || field[1] == '?') &&
+            contains(field.substr(2)))
+            return true;
+        tab = next;
+    }
+    return false;
 }
 
 CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindState& round) {
@@ -75,6 +83,7 @@ CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindSta
     std::string needle = env_.codePage->Lower(text);
     if (needle.empty()) return unchanged;  // would stop at every entry
     bool repeat = round.IsRepeat(needle);
+    platform::TextSearch search(needle, *env_.codePage);
 
     int deepest = kLevelCount - 1;
     while (deepest >= 0 && selection_[deepest] < 0) --deepest;
@@ -86,7 +95,7 @@ CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindSta
             continue;
         }
         trail.StepTo(Level(n));
-        if (!trail.Shown() || !Matches(n, needle)) continue;
+        if (!trail.Shown() || !Matches(n, search)) continue;
 
         int result = repeat && n == round.FirstFound() ? 1 : 0;
         if (!repeat) round.StartRound(std::move(needle), n);
@@ -97,7 +106,7 @@ CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindSta
         return {result, first};
     }
     if (repeat && start == round.FirstFound()) return {2, kLevelCount};
-    if (start != 0 && Matches(start, needle)) {
+    if (start != 0 && Matches(start, search)) {
         round.StartRound(std::move(needle), start);
         return {2, kLevelCount};
     }

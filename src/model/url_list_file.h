@@ -235,7 +235,7 @@ private:
     void DropTargetWithoutAliases(int rangeFirst, int rangeEnd, int target);
     void DetachRange(int first, int end);
 
-    bool Matches(int item, std::string_view needle) const;
+    bool Matches(int item, const platform::TextSearch& search) const;
     void DiscardOtherMarks();
     int InsertCopy(const CUrlListFile& from, int source, int before);
 

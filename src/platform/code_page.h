@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,20 @@ std::string_view Trim(std::string_view text, const CodePage& cp);
 // Byte offset of `needle` in `haystack` at a character boundary, or npos.
 std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle,
                                const CodePage& cp);
+
+// The same search prepared once for one needle and many haystacks (Find
+// runs it over every line of a list).
+class TextSearch {
+public:
+    TextSearch(std::string_view needle, const CodePage& cp);
+    TextSearch(const TextSearch&) = delete;  // the searcher points into needle_
+    TextSearch& operator=(const TextSearch&) = delete;
+    std::size_t FindIn(std::string_view haystack) const;
+
+private:
+    const std::string needle_;
+    const std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher_;
+    const CodePage& cp_;
+};
 
 }  // namespace platform

@@ -25,18 +25,27 @@ std::string_view Trim(std::string_view text, const CodePage& cp) {
 
 std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle,
                                const CodePage& cp) {
-    if (needle.empty()) return 0;
-    // Byte matches are found by the fast search; only the text up to a match
-    // is walked character by character to see whether it starts a character.
+    return TextSearch(needle, cp).FindIn(haystack);
+}
+
+TextSearch::TextSearch(std::string_view needle, const CodePage& cp)
+    : needle_(needle), searcher_(needle_.begin(), needle_.end()), cp_(cp) {}
+
+std::size_t TextSearch::FindIn(std::string_view haystack) const {
+    if (needle_.empty()) return 0;
+    // Byte matches are found by the skipping search; only the text up to a
+    // match is walked character by character to see whether it starts one.
     std::size_t boundary = 0;
-    for (std::size_t at = haystack.find(needle); at != std::string_view::npos;
-         at = haystack.find(needle, at + 1)) {
+    for (auto from = haystack.begin();;) {
+        auto match = searcher_(from, haystack.end()).first;
+        if (match == haystack.end()) return std::string_view::npos;
+        auto at = static_cast<std::size_t>(match - haystack.begin());
         while (boundary < at)
-            boundary += (cp.IsLeadByte(static_cast<unsigned char>(haystack[boundary])) &&
+            boundary += (cp_.IsLeadByte(static_cast<unsigned char>(haystack[boundary])) &&
                          boundary + 1 < haystack.size()) ? 2 : 1;
         if (boundary == at) return at;
+        from = match + 1;
     }
-    return std::string_view::npos;
 }
 
 void AppendUtf8(std::string& out, std::uint32_t u) {
