@@ -192,6 +192,8 @@ public:
     // mode 0 unmark, 1 mark, 2 toggle: 1 marked, 0 unmarked, -1 no such item,
     // -3 out of memory, -4 marks exist at another level.
     int SetMark(int item, int mode);
+    // Both give the level, or -4 when marks exist at another level, -5 when
+    // there is nothing to mark there, -3 out of memory (the marks made stay).
     int MarkSelected(int level);  // -1: the deepest level with a selection
     int MarkRange(int level, int first, int last, int mode);  // last -1: the view's last
     void ClearMarks();
