@@ -38,7 +38,6 @@ private:
     std::optional<LRESULT> OnSysCommand(WPARAM command);
     void OnHotKey(int id);
     LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
-    void OnEndSession(bool ending);
 
     CMainApp& app_;
 };

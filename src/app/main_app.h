@@ -23,6 +23,7 @@
 #include "app/lists/list_models.h"
 #include "app/settings/app_settings.h"
 #include "app/tray_icon.h"
+#include "app/win32/wait_cursor_win32.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -71,9 +72,15 @@ public:
     // Asks the main window whether the program may end (its save prompts);
     // when it agrees, RunState becomes exiting and the message loop ends.
     void CloseRequest();
-    // The tray icon's left click: hide when the application is in front,
-    // else restore.
-    void ToggleApp();
+
+    // --- called by the hidden window --------------------------------------
+    // Fills in the tray icon, shows it when UseTray is set, registers the hot keys.
+    void OnHiddenWindowCreated(HWND window);
+    // Removes the tray icon and the hot keys.
+    void OnHiddenWindowDestroyed(HWND window);
+    // Windows is ending the session: the process ends without End, so the
+    // placement and the settings are saved now.
+    void OnSessionEnding();
 
     // --- lists --------------------------------------------------------------
     // Makes list `index` of the list table current. A list left while it
@@ -115,15 +122,20 @@ private:
     void DeleteOldProgramCopy();
     bool CreateHiddenWindow();
     void RunSetupOrUninstall();
+    void LoadIcons();
+    void SetTimeLocale();
     bool OpenListInto(HWND owner, CUrlListFile& model, bool reload);
-    int LoadWithMessages(HWND owner, CUrlListFile& model, const ListEntry& entry, bool reload);
 
     AppEnvironment environment_;
     UINT probeMessage_;
+    SystemWaitCursor waitCursor_;
     CAppSettings settings_;
     CListModels lists_;
     int previousMode_ = kViewRegular;
     bool oleInitialized_ = false;
+    // The run got as far as its own hidden window: only then are the
+    // settings this run holds worth writing back.
+    bool windowCreated_ = false;
     win::UniqueHandle instanceMutex_;
     HICON largeIcon_ = nullptr;  // shared icons from LoadImage: never destroyed
     HICON smallIcon_ = nullptr;

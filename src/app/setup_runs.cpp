@@ -1,0 +1,5 @@
+#include "app/setup_runs.h"
+
+SetupOutcome RunSetup(HWND, CAppSettings&) { return {}; }
+
+bool RunUninstall(HWND, CAppSettings&) { return false; }
