@@ -143,6 +143,63 @@
 #define ID_TRAY_RESTORE 32832
 #define ID_TRAY_HIDE 32833
 
+/* The main window's menu bar and its mode accelerator tables (template 100,
+ * template 101); the global table is IDR_GLOBAL_ACCELERATORS. */
+#define IDR_MAIN_MENU 164
+#define IDR_MAIN_ACCELERATORS 150
+#define IDR_COMPACT_ACCELERATORS 151
+
+/* Button pictures (scripts/make-bitmaps.py draws them in three marker
+ * colours that are mapped to the window's colours when they are loaded). */
+#define IDB_OPEN_NOTHING 170
+#define IDB_OPEN 171
+#define IDB_OPEN_FRONTMOST 172
+#define IDB_FIND 174
+#define IDB_FETCH 175
+#define IDB_NOTE 176
+#define IDB_SORT 183
+#define IDB_BROWSE 184
+#define IDB_NEW 185
+#define IDB_ADD 186
+#define IDB_NEW_DISABLED 187
+#define IDB_DELETE 191
+#define IDB_DELETE_DISABLED 192
+#define IDB_MARK 194
+#define IDB_UNMARK 195
+#define IDB_MOVE 196
+#define IDB_MOVE_DISABLED 197
+#define IDB_POPUP 198
+#define IDB_MARK_DISABLED 199
+#define IDB_SORT_DISABLED 200
+#define IDB_FETCH_DISABLED 201
+#define IDB_NOTE_SHOWN 202
+
+/* Commands of the main window's menus and accelerators. Ranges start at the
+ * first entry (list 0, browser 0, category level). */
+#define ID_NO_ACTION 32768
+#define ID_NOTE_TO_FRONT 32786
+#define ID_MARK_THIS 32790
+#define ID_SWITCH_TO_PREVIOUS_LIST 32838
+#define ID_SORT_FOCUSED_LEVEL 32845
+#define ID_COPY_MARKED_URLS 32860
+#define ID_COPY_MARKED_TITLES_AND_URLS 32861
+#define ID_COPY_MARKED_HTML_LIST 32862
+#define ID_COPY_MARKED_HTML_TABLE 32863
+#define ID_FOCUS_FIND 32875
+#define ID_OPEN_IN_NEW_WINDOW 32880
+#define ID_OPEN_IN_FRONTMOST_WINDOW 32881
+#define ID_SWITCH_DEFAULT_WINDOW 32885
+#define ID_FOCUS_CATEGORIES 32900
+#define ID_FOCUS_SUBCATEGORIES 32901
+#define ID_FOCUS_TITLES 32902
+#define ID_FIRST_LIST 5200
+#define ID_FIRST_OPEN_WITH 5300
+#define ID_FIRST_SET_DEFAULT_BROWSER 5400
+#define ID_FIRST_BLANK_WINDOW 5500
+#define ID_MARK_SELECTED 57635
+#define ID_PASTE_MARKED 57637
+#define ID_UNBOUND_F8 61472
+
 /* Commands. The first of a range stands for the category level; the
  * subcategory and title levels follow. */
 #define ID_SETUP 32775

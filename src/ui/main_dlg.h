@@ -16,6 +16,7 @@
 #include <string>
 
 #include "ui/main_window_host.h"
+#include "ui/save_prompt.h"
 #include "win/dialog.h"
 #include "win/handles.h"
 
@@ -30,7 +31,7 @@ public:
     virtual void StorePlacement() = 0;
     // The tray icon's callback (the mouse message it reports).
     void OnTrayNotify(LPARAM mouseMessage);
-    // The fetch hot key: fetch the frontmost browser's URL into a new title.
+    // The fetch hot key: the same as the Fetch command.
     void Fetch();
     // The mode's accelerators, then the global ones, then the dialog's
     // keyboard interface.
@@ -42,7 +43,7 @@ protected:
     CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId);
 
     IMainWindowHost& Host() const noexcept { return host_; }
-    CAppSettings& Settings() const;
+    CAppSettings& Settings() const { return host_.Settings(); }
     CUrlListFile& List() const { return host_.CurrentList(); }
 
     bool OnInit() override;
@@ -55,13 +56,16 @@ protected:
     virtual void PlaceWindow() = 0;
     // Sets the button pictures from the application's colour-mapped bitmaps.
     virtual void LoadButtonImages() = 0;
-    // Refills the list boxes from the current list's selection downwards
-    // (fromLevel -1: all).
+    // Shows the current list's selection from `fromLevel` down (-1: all).
     virtual void ShowSelection(int fromLevel) = 0;
     // The view's commands; true when handled.
     virtual bool OnViewCommand(int id, int code, HWND control) = 0;
     // The mode's keep-at-front option.
     virtual bool& KeepAtFront() const = 0;
+    virtual bool IsOrganizing() const { return false; }
+    // Runs once the window is placed and shows the list: what the mode
+    // starts in (Organize mode when ViewMode asks for it).
+    virtual void EnterStartMode() {}
 
     // Puts a picture on a picture button.
     void SetButtonImage(int controlId, int bitmapId) const noexcept;
@@ -70,28 +74,35 @@ protected:
     void PostModeSwitch(int command) const noexcept;
     // Topmost or not, keeping size and position.
     void ApplyKeepAtFront() const noexcept;
-    // Height the menu bar took from the client area at creation; the
-    // placement adds it back.
-    int MenuBarHeight() const noexcept { return menuBarHeight_; }
+    // The save prompts for both lists before the list or mode changes
+    // (continuing) or the program ends (exiting); false when cancelled.
+    bool SavePromptAll(SaveReason reason);
+    // The status line's idle text: the list, its size and the browser.
+    void UpdateStatusLine() const;
+    void FocusFindField() const noexcept;
 
 private:
     bool OnSysCommand(WPARAM command, LPARAM position);
-    void OnActivate(WPARAM state);
+    void OnActivate(WPARAM state) const;
     LRESULT OnEraseBackground(HDC dc) const;
-    std::optional<LRESULT> OnControlColor(HDC dc, HWND control, UINT message) const;
+    std::optional<LRESULT> OnControlColor(HDC dc, UINT message) const;
     void OnSysColorChange();
+    void OnMove() const;
+    void LoadMenuBar();
     void ToggleKeepAtFront();
     void ShowTrayMenu();
-    void CheckModeItem() const;
-    void EndProgram();
+    // The application ends through its hidden window, which asks QueryClose.
+    void RequestExit() const noexcept;
+    bool RunBaseCommand(int id);
 
     IMainWindowHost& host_;
     int templateId_;
+    int acceleratorId_;
     win::UniqueAccelerators accelerators_;
-    int menuBarHeight_ = 0;
 };
 
-// Creates and shows nothing yet: the application shows the new window
-// (RestoreApp or HideApp). mode is ViewMode: 1 Compact, 2 Regular,
-// 3 Organize. Null when the window could not be created.
+// Creates the main window for ViewMode `mode` (1 Compact, 2 Regular,
+// 3 Organize), owned by `owner`, without showing it: the application shows
+// it (RestoreApp) or keeps it hidden (HideApp). Null when it could not be
+// created.
 std::unique_ptr<CMainDlg> CreateMainWindow(IMainWindowHost& host, int mode, HWND owner);

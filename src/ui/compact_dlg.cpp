@@ -1,0 +1,151 @@
+#include "ui/compact_dlg.h"
+
+#include <algorithm>
+
+#include "app/settings/app_settings.h"
+#include "app/win32/window_placement.h"
+#include "model/url_list_file.h"
+#include "resource.h"
+#include "ui/dialog_geometry.h"
+#include "ui/layout/column_layout.h"
+#include "ui/level_menu.h"
+
+namespace {
+
+struct ButtonImage {
+    int control;
+    int bitmap;
+};
+constexpr ButtonImage kButtonImages[] = {
+    {IDC_FIND, IDB_FIND},
+    {IDC_FETCH, IDB_FETCH},
+    {IDC_NOTE, IDB_NOTE},
+    {IDC_CATEGORY_POPUP, IDB_POPUP},
+    {IDC_SUBCATEGORY_POPUP, IDB_POPUP},
+};
+
+}  // namespace
+
+CCompactDlg::CCompactDlg(IMainWindowHost& host, HWND owner)
+    : CMainDlg(host, IDD_COMPACT, owner, IDR_COMPACT_ACCELERATORS) {}
+
+bool& CCompactDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontCompact; }
+
+void CCompactDlg::PlaceWindow() {
+    titles_.Attach(Handle(), kTitle);
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    client_ = {client.right, client.bottom};
+    laidOut_ = true;
+    const WindowRect& stored = Settings().CompactWindowRect;
+    if (!stored.IsEmpty()) {
+        const WindowRect area = WorkArea();
+        const auto width = std::clamp<std::int64_t>(stored.Width(), layout::kMinCompactWidth,
+                                                    std::max<std::int64_t>(area.Width(), layout::kMinCompactWidth));
+        const auto height = std::clamp<std::int64_t>(stored.Height(), layout::kMinCompactHeight,
+                                                     std::max<std::int64_t>(area.Height(), layout::kMinCompactHeight));
+        PlaceWindowAt(Handle(), FitRectToWorkArea(stored, width, height), KeepAtFront());
+    }
+    ApplyKeepAtFront();
+}
+
+void CCompactDlg::StorePlacement() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(Handle(), &placement)) return;
+    const RECT& normal = placement.rcNormalPosition;
+    Settings().CompactWindowRect = {normal.left, normal.top, normal.right, normal.bottom};
+}
+
+void CCompactDlg::LoadButtonImages() {
+    for (const ButtonImage& image : kButtonImages) SetButtonImage(image.control, image.bitmap);
+    SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
+}
+
+std::optional<LRESULT> CCompactDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETMINMAXINFO:
+        ui::SetMinimumTrackSize(lParam, layout::kMinCompactWidth, layout::kMinCompactHeight);
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) OnSize(LOWORD(lParam), HIWORD(lParam));
+        break;
+    default:
+        break;
+    }
+    return CMainDlg::OnMessage(message, wParam, lParam);
+}
+
+void CCompactDlg::OnSize(int width, int height) {
+    if (!laidOut_) return;
+    const int dx = width - client_.cx;
+    const int dy = height - client_.cy;
+    client_ = {width, height};
+    if (dx == 0 && dy == 0) return;
+    const HWND dialog = Handle();
+    ui::ShiftControl(dialog, IDC_TITLE_LIST, 0, 0, dx, dy);
+    ui::ShiftControl(dialog, IDC_CATEGORY_NAME, 0, 0, dx, 0);
+    ui::ShiftControl(dialog, IDC_SUBCATEGORY_NAME, 0, 0, dx, 0);
+    ui::ShiftControl(dialog, IDC_FIND_TEXT, 0, dy, dx, 0);
+    ui::ShiftControl(dialog, IDC_LAST_VISITED, 0, dy, dx, 0);
+    for (int id : {IDC_FIND, IDC_OPEN}) ui::ShiftControl(dialog, id, dx, dy);
+    for (int id : {IDC_NOTE, IDC_FETCH}) ui::ShiftControl(dialog, id, 0, dy);
+    ::InvalidateRect(dialog, nullptr, TRUE);
+}
+
+bool CCompactDlg::OnViewCommand(int id, int code, HWND) {
+    switch (id) {
+    case IDC_TITLE_LIST:
+        if (code == LBN_SELCHANGE) {
+            List().Select(kTitle, titles_.Selection(), SelectMode::kSingleChild);
+            ShowSelection(kTitle);
+        }
+        return true;
+    case IDC_CATEGORY_POPUP:
+    case IDC_SUBCATEGORY_POPUP:
+        if (code == STN_CLICKED) ChooseFromPopup(id - IDC_CATEGORY_POPUP);
+        return true;
+    case ID_REGULAR_MODE:
+    case ID_ORGANIZE_MODE:
+        PostModeSwitch(id);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CCompactDlg::ShowSelection(int fromLevel) {
+    const CUrlListFile& list = List();
+    const int perColumn = MenuItemsPerColumn();
+    if (fromLevel < 0) {
+        popups_[kCategory] = BuildLevelMenu(list, kCategory, perColumn);
+        fromLevel = 0;
+    }
+    for (int level = fromLevel; level < kTitle; ++level) {
+        const int item = list.SelectedItem(level);
+        SetItemText(IDC_CATEGORY_NAME + level, item > 0 ? std::string(list.DisplayName(item)) : std::string());
+        if (level + 1 < kTitle) popups_[level + 1] = BuildLevelMenu(list, level + 1, perColumn);
+    }
+    if (fromLevel < kTitle) titles_.Fill(list, Settings().RecentPeriod);
+    titles_.SetSelection(list.Selection(kTitle));
+}
+
+void CCompactDlg::ChooseFromPopup(int level) {
+    const HMENU popup = popups_[level].Get();
+    if (!popup || ::GetMenuItemCount(popup) <= 0) return;
+    const RECT button = ui::ControlRect(Handle(), IDC_CATEGORY_POPUP + level);
+    POINT at = {button.right, button.top};
+    ::ClientToScreen(Handle(), &at);
+    const int chosen = static_cast<int>(
+        ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, Handle(), nullptr));
+    if (chosen <= 0) return;
+    List().Select(level, chosen - 1, SelectMode::kSingleChild);
+    ShowSelection(level);
+    // A category without a chosen subcategory goes straight on to choosing one.
+    if (level == kCategory && ItemText(IDC_SUBCATEGORY_NAME).empty()) ChooseFromPopup(kSubcategory);
+}
+
+int CCompactDlg::MenuItemsPerColumn() const noexcept {
+    const int itemHeight = std::max(1, ::GetSystemMetrics(SM_CYMENU));
+    return ::GetSystemMetrics(SM_CYSCREEN) / itemHeight;
+}

@@ -1,0 +1,35 @@
+// CCompactDlg: the main window in Compact mode (template 101): the titles
+// only, the category and subcategory chosen from popup menus opened by the
+// buttons beside their fields.
+#pragma once
+
+#include "ui/level_list_box.h"
+#include "ui/main_dlg.h"
+#include "win/handles.h"
+
+class CCompactDlg final : public CMainDlg {
+public:
+    CCompactDlg(IMainWindowHost& host, HWND owner);
+
+    void StorePlacement() override;
+
+protected:
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PlaceWindow() override;
+    void LoadButtonImages() override;
+    void ShowSelection(int fromLevel) override;
+    bool OnViewCommand(int id, int code, HWND control) override;
+    bool& KeepAtFront() const override;
+
+private:
+    void OnSize(int width, int height);
+    // Opens the popup of level 0 or 1 and selects what the user chooses.
+    void ChooseFromPopup(int level);
+    // How many menu items fit in one screen column.
+    int MenuItemsPerColumn() const noexcept;
+
+    CLevelListBox titles_;
+    win::UniqueMenu popups_[2];
+    bool laidOut_ = false;
+    SIZE client_{};
+};

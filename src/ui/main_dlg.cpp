@@ -1,0 +1,349 @@
+#include "ui/main_dlg.h"
+
+#include <shellapi.h>
+
+#include "app/settings/app_settings.h"
+#include "dialogs/message_format.h"
+#include "model/url_list_file.h"
+#include "resource.h"
+#include "win/guards.h"
+#include "win/module.h"
+
+namespace {
+
+// Positions in the menu bar: the Application popup is the last one (the
+// Compact window has no Browser popup), with the modes at its top.
+constexpr UINT kBrowserPopup = 2;
+constexpr UINT kFirstModeItem = 0;
+constexpr UINT kLastModeItem = 2;
+
+const char* const kMarkLevelWords[kLevelCount][2] = {
+    {"category", "categories"}, {"subcategory", "subcategories"}, {"title", "titles"}};
+
+bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+// The list's name as configured, else its file.
+std::string ListName(const CAppSettings& settings, const CUrlListFile& list) {
+    const int index = settings.FindListByFile(list.Path());
+    return index >= 0 ? settings.Lists.Entry(index).name : list.Path();
+}
+
+}  // namespace
+
+CMainDlg::CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId)
+    : CDialog(static_cast<UINT>(templateId), owner),
+      host_(host),
+      templateId_(templateId),
+      acceleratorId_(acceleratorId) {}
+
+CMainDlg::~CMainDlg() = default;
+
+bool CMainDlg::OnInit() {
+    const HWND window = Handle();
+    ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(host_.LargeIcon()));
+    ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(host_.SmallIcon()));
+    ::DeleteMenu(::GetSystemMenu(window, FALSE), SC_MAXIMIZE, MF_BYCOMMAND);
+    // The hidden application window owns the taskbar button.
+    ::SetWindowLongPtrA(window, GWL_EXSTYLE,
+                        ::GetWindowLongPtrA(window, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    accelerators_.Reset(::LoadAcceleratorsA(win::ModuleInstance(), MAKEINTRESOURCEA(acceleratorId_)));
+    LoadMenuBar();
+    PlaceWindow();
+    LoadButtonImages();
+    host_.OpenCurrentList(window, false);
+    ShowSelection(-1);
+    EnterStartMode();
+    Settings().RunState = kRunNormal;
+    UpdateStatusLine();
+    FocusFindField();
+    return false;
+}
+
+// The menu bar takes its height from the client area; the window grows by
+// it so that the template's layout keeps its room.
+void CMainDlg::LoadMenuBar() {
+    const HWND window = Handle();
+    HMENU menu = ::LoadMenuA(win::ModuleInstance(), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    if (!menu) return;
+    if (templateId_ == IDD_COMPACT) ::DeleteMenu(menu, kBrowserPopup, MF_BYPOSITION);
+    RECT before{};
+    ::GetClientRect(window, &before);
+    ::SetMenu(window, menu);  // the window destroys it
+    RECT after{};
+    ::GetClientRect(window, &after);
+    RECT frame{};
+    ::GetWindowRect(window, &frame);
+    ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
+                   frame.bottom - frame.top + (before.bottom - after.bottom),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const HMENU application = ::GetSubMenu(menu, ::GetMenuItemCount(menu) - 1);
+    ::CheckMenuRadioItem(application, kFirstModeItem, kLastModeItem,
+                         kFirstModeItem + static_cast<UINT>(Settings().ViewMode - kViewCompact),
+                         MF_BYPOSITION);
+}
+
+std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SYSCOMMAND:
+        if (OnSysCommand(wParam, lParam)) return 0;
+        break;
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        break;
+    case WM_ERASEBKGND:
+        if (::IsIconic(Handle())) break;
+        return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+        return OnControlColor(reinterpret_cast<HDC>(wParam), message);
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange();
+        break;
+    case WM_MOVE:
+        OnMove();
+        break;
+    case WM_CLOSE:
+        RequestExit();
+        return 0;
+    default:
+        break;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CMainDlg::OnCommand(int id, int code, HWND control) {
+    // Enter and Esc reach a dialog as IDOK and IDCANCEL; neither may close
+    // the main window.
+    if (id == IDOK || id == IDCANCEL) return true;
+    return RunBaseCommand(id) || OnViewCommand(id, code, control);
+}
+
+bool CMainDlg::RunBaseCommand(int id) {
+    struct Command {
+        int id;
+        void (*run)(CMainDlg&);
+    };
+    static constexpr Command kCommands[] = {
+        {ID_KEEP_AT_FRONT, [](CMainDlg& dlg) { dlg.ToggleKeepAtFront(); }},
+        {ID_EXIT, [](CMainDlg& dlg) { dlg.RequestExit(); }},
+        {ID_TRAY_RESTORE, [](CMainDlg& dlg) { dlg.host_.RestoreApp(); }},
+        {ID_TRAY_HIDE, [](CMainDlg& dlg) { dlg.host_.HideApp(); }},
+    };
+    for (const Command& command : kCommands) {
+        if (command.id == id) {
+            command.run(*this);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CMainDlg::OnDestroy() { StorePlacement(); }
+
+bool CMainDlg::PreTranslate(MSG& message) noexcept {
+    const HWND window = Handle();
+    if (window && IsKeyboardMessage(message.message) &&
+        (message.hwnd == window || ::IsChild(window, message.hwnd))) {
+        if (accelerators_ && ::TranslateAcceleratorA(window, accelerators_.Get(), &message)) return true;
+        const HACCEL global = host_.GlobalAccelerators();
+        if (global && ::TranslateAcceleratorA(window, global, &message)) return true;
+    }
+    return CDialog::PreTranslate(message);
+}
+
+// The caption's close box (a position other than 0) only minimises while
+// the tray icon is there; Alt+F4 and the system menu end the program.
+bool CMainDlg::OnSysCommand(WPARAM command, LPARAM position) {
+    switch (command & 0xFFF0) {
+    case SC_CLOSE:
+        if (position != 0 && Settings().Options.UseTray) {
+            ::PostMessageA(host_.HiddenWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        } else {
+            RequestExit();
+        }
+        return true;
+    case SC_MINIMIZE:
+    case SC_RESTORE:
+        ::PostMessageA(host_.HiddenWindow(), WM_SYSCOMMAND, command, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainDlg::RequestExit() const noexcept { ::PostMessageA(host_.HiddenWindow(), WM_CLOSE, 0, 0); }
+
+bool CMainDlg::QueryClose() { return SavePromptAll(SaveReason::kExiting); }
+
+bool CMainDlg::SavePromptAll(SaveReason reason) {
+    const bool withoutPrompt = Settings().Options.SaveWithoutPrompt;
+    // A question needs the window in sight.
+    if (!withoutPrompt && !::IsWindowVisible(Handle())) host_.RestoreApp();
+    CUrlListFile& current = List();
+    switch (SavePrompt(Handle(), current, ListName(Settings(), current), reason, withoutPrompt)) {
+    case SaveAnswer::kCancel:
+        return false;
+    case SaveAnswer::kRevert:
+        if (!host_.OpenCurrentList(Handle(), true)) return false;
+        ShowSelection(-1);
+        break;
+    case SaveAnswer::kGoOn:
+        break;
+    }
+    if (CUrlListFile* other = host_.OtherList()) {
+        switch (SavePrompt(Handle(), *other, ListName(Settings(), *other), reason, withoutPrompt)) {
+        case SaveAnswer::kCancel:
+            return false;
+        case SaveAnswer::kRevert:
+            host_.DiscardOtherList();
+            break;
+        case SaveAnswer::kGoOn:
+            break;
+        }
+    }
+    return true;
+}
+
+void CMainDlg::OnActivate(WPARAM state) const {
+    if (LOWORD(state) == WA_INACTIVE || HIWORD(state) != 0) return;
+    if (!IsOrganizing()) FocusFindField();
+}
+
+void CMainDlg::FocusFindField() const noexcept {
+    const HWND find = Item(IDC_FIND_TEXT);
+    ::SetFocus(find);
+    ::SendMessageA(find, EM_SETSEL, 0, -1);
+}
+
+// The background, and an etched line under the menu bar.
+LRESULT CMainDlg::OnEraseBackground(HDC dc) const {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    if (Settings().Options.CustomColors && host_.BackgroundBrush()) {
+        ::FillRect(dc, &client, host_.BackgroundBrush());
+    } else {
+        ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    RECT line = {client.left, 0, client.right, 1};
+    ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNSHADOW));
+    line = {client.left, 1, client.right, 2};
+    ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    return 1;
+}
+
+// With custom colours every control writes in the text colour, and statics
+// (labels, pictures, read-only fields) sit on the background colour.
+// Fields and list boxes keep the window colour behind the text; answering
+// for them is still needed, or the default handling resets the text colour.
+std::optional<LRESULT> CMainDlg::OnControlColor(HDC dc, UINT message) const {
+    const CAppSettings& settings = Settings();
+    if (!settings.Options.CustomColors) return std::nullopt;
+    ::SetTextColor(dc, settings.Colors[kColorText]);
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORDLG || message == WM_CTLCOLORBTN) {
+        ::SetBkColor(dc, settings.Colors[kColorBackground]);
+        return reinterpret_cast<LRESULT>(host_.BackgroundBrush());
+    }
+    ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+
+void CMainDlg::OnSysColorChange() {
+    host_.RecreateColorResources();
+    LoadButtonImages();
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// The hidden window follows the main window's client area: windows that
+// place themselves by the application's main window (message boxes without
+// an owner) then appear over this one.
+void CMainDlg::OnMove() const {
+    POINT origin{};
+    ::ClientToScreen(Handle(), &origin);
+    ::SetWindowPos(host_.HiddenWindow(), nullptr, origin.x, origin.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMainDlg::ToggleKeepAtFront() {
+    bool& keep = KeepAtFront();
+    keep = !keep;
+    ApplyKeepAtFront();
+}
+
+void CMainDlg::ApplyKeepAtFront() const noexcept {
+    ::SetWindowPos(Handle(), KeepAtFront() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CMainDlg::PostModeSwitch(int command) const noexcept {
+    ::PostMessageA(host_.HiddenWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {
+    SendItemMessage(controlId, STM_SETIMAGE, IMAGE_BITMAP,
+                    reinterpret_cast<LPARAM>(host_.ButtonBitmap(bitmapId)));
+}
+
+void CMainDlg::OnTrayNotify(LPARAM mouseMessage) {
+    const HWND window = Handle();
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        if (!::IsWindowVisible(window) || ::GetActiveWindow() != window) {
+            host_.RestoreApp();
+        } else {
+            host_.HideApp();
+        }
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDlg::ShowTrayMenu() {
+    win::UniqueMenu menu(::LoadMenuA(win::ModuleInstance(), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    if (!menu) return;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // A tray menu closes when the user clicks elsewhere only if its owner is
+    // the foreground window, and it needs a message after it to close at once.
+    ::SetForegroundWindow(Handle());
+    ::TrackPopupMenu(::GetSubMenu(menu.Get(), 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(),
+                     nullptr);
+    ::PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
+void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }
+
+void CMainDlg::UpdateStatusLine() const {
+    const CAppSettings& settings = Settings();
+    const CUrlListFile& list = List();
+    const int current = settings.Lists.CurrentList;
+    const std::string name = current >= 0 && current < settings.Lists.Count()
+                                 ? settings.Lists.Entry(current).name
+                                 : std::string("(none)");
+    std::string text =
+        FormatResourceString(IDS_STATUS_LIST, {list.IsReadOnly() ? " (read only)" : "", name,
+                                               static_cast<unsigned>(list.TitleCount())})
+            .value_or(std::string());
+    if (IsOrganizing()) {
+        const int marks = list.MarkCount();
+        if (marks == 0 || list.MarkLevel() >= kLevelCount) {
+            text += "  -  Nothing marked";
+        } else {
+            text += FormatResourceString(IDS_STATUS_MARKED,
+                                         {static_cast<unsigned>(marks),
+                                          kMarkLevelWords[list.MarkLevel()][marks == 1 ? 0 : 1]})
+                        .value_or(std::string());
+        }
+    } else {
+        const std::string& browser = settings.Browsers.Current().name;
+        text += FormatResourceString(IDS_STATUS_BROWSER, {browser.empty() ? "(none)" : browser})
+                    .value_or(std::string());
+    }
+    SetItemText(IDC_STATUS_LINE, text);
+}

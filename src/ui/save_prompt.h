@@ -1,0 +1,23 @@
+// Asking whether to save a changed list before the program goes on to
+// something that would lose the changes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CUrlListFile;
+
+enum class SaveReason { kContinuing, kExiting };
+
+enum class SaveAnswer {
+    kGoOn,     // saved, unchanged, read-only, or the changes may go
+    kRevert,   // the user chose not to save while continuing: drop the changes
+    kCancel,   // stop what was about to happen
+};
+
+// Nothing to do for a read-only or unchanged list. Otherwise the list is
+// saved, after asking (Yes/No/Cancel) unless `withoutPrompt`; a failed save
+// offers Abort, Retry and Ignore. `name` is the list's name in the question.
+SaveAnswer SavePrompt(HWND owner, CUrlListFile& list, const std::string& name, SaveReason reason,
+                      bool withoutPrompt);
