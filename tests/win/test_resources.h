@@ -13,4 +13,8 @@
 #define IDS_TEST_LONG 9100
 #define IDS_TEST_SHORT 9101
 
+/* Four pixels in the artwork's marker colours (background, buttons,
+ * highlights) and white, with a 16-colour table. */
+#define IDB_TEST_MARKERS 9200
+
 #endif
