@@ -1,0 +1,83 @@
+// A stand-in for the application that owns the main window: real settings
+// in memory, a real list model loaded from a file the test writes, the real
+// colour-mapped pictures, and a hidden window that records what the main
+// window posts to it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/color_resources.h"
+#include "app/settings/app_settings.h"
+#include "app/store/memory_store.h"
+#include "model/url_list_file.h"
+#include "ui/main_window_host.h"
+#include "win/handles.h"
+#include "win/window.h"
+
+struct PostedMessage {
+    UINT message;
+    WPARAM wParam;
+};
+
+class CRecordingHiddenWindow final : public win::CWindow {
+public:
+    std::vector<PostedMessage> received;
+    bool Saw(UINT message, WPARAM wParam) const;
+
+protected:
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+class CFakeHost final : public IMainWindowHost {
+public:
+    // Writes `listText` to a fresh file and configures it as list 0.
+    explicit CFakeHost(const std::string& listText);
+    ~CFakeHost();
+
+    CAppSettings& Settings() override { return settings_; }
+    CUrlListFile& CurrentList() override { return list_; }
+    CUrlListFile* OtherList() override { return other_.get(); }
+    void DiscardOtherList() override;
+    bool OpenCurrentList(HWND owner, bool reload) override;
+    int PreviousMode() const override { return kViewRegular; }
+    HWND HiddenWindow() const override { return hidden_.Handle(); }
+    void HideApp() override { ++hides; }
+    void RestoreApp() override { ++restores; }
+    HACCEL GlobalAccelerators() const override { return globalAccelerators_.Get(); }
+    HICON LargeIcon() const override { return icon_; }
+    HICON SmallIcon() const override { return icon_; }
+    HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
+    HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
+    void RecreateColorResources() override;
+
+    const std::string& ListPath() const { return path_; }
+    void GiveOtherList(std::unique_ptr<CUrlListFile> other) { other_ = std::move(other); }
+    const CRecordingHiddenWindow& Hidden() const { return hidden_; }
+
+    int hides = 0;
+    int restores = 0;
+    int discards = 0;
+    int opens = 0;
+    // A category to select (with its first subcategory and title) after
+    // every load; -1 none.
+    int startCategory = -1;
+
+private:
+    store::MemoryStore store_;
+    CAppSettings settings_{store_};
+    CUrlListFile list_;
+    std::unique_ptr<CUrlListFile> other_;
+    std::string path_;
+    win::UniqueWindowClass hiddenClass_;
+    CRecordingHiddenWindow hidden_;
+    win::UniqueAccelerators globalAccelerators_;
+    HICON icon_ = nullptr;
+    CColorResources colors_;
+};
+
+// The list most tests show: two categories, the second with a separator.
+extern const char kSampleList[];

@@ -1,0 +1,91 @@
+// Pictures of the main window in its three modes, saved into the build tree
+// (screenshots/) for a person to look at; nothing is compared. They are
+// taken by ImageMagick's `import` from the X display the window is on, so
+// they exist only when the tests run under Wine with `import` installed.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "message_pump.h"
+#include "resource.h"
+#include "ui/main_dlg.h"
+#include "ui_fake_host.h"
+
+#ifndef VELLINOR_SCREENSHOT_DIR
+#define VELLINOR_SCREENSHOT_DIR "screenshots"
+#endif
+
+namespace {
+
+constexpr char kImport[] = "Z:\\usr\\bin\\import";
+
+// A finished PNG file ends with its IEND chunk.
+bool IsCompletePng(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file || file.tellg() < 12) return false;
+    file.seekg(-8, std::ios::end);
+    char tail[8] = {};
+    file.read(tail, 8);
+    return std::string(tail, 4) == "IEND";
+}
+
+class ScreenshotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::GetFileAttributesA(kImport) == INVALID_FILE_ATTRIBUTES)
+            GTEST_SKIP() << "ImageMagick's import is not installed";
+        ::CreateDirectoryA((std::string("Z:") + VELLINOR_SCREENSHOT_DIR).c_str(), nullptr);
+        host_.Settings().Browsers.entries.push_back({"Firefox", "firefox.exe", "firefox"});
+        host_.Settings().Browsers.CurrentBrowser = 0;
+    }
+
+    // Shows the window, lets it paint, and has `import` copy its rectangle
+    // of the screen into `name`.png.
+    void Take(int mode, const std::string& name) {
+        host_.Settings().ViewMode = mode;
+        auto window = CreateMainWindow(host_, mode, host_.HiddenWindow());
+        ASSERT_TRUE(window);
+        const HWND handle = window->Handle();
+        // Something chosen, as a user would have it.
+        if (mode != kViewCompact) {
+            ::SendMessageA(::GetDlgItem(handle, IDC_CATEGORY_LIST), LB_SETCURSEL, 1, 0);
+            ::SendMessageA(handle, WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(handle, IDC_CATEGORY_LIST)));
+        }
+        ::ShowWindow(handle, SW_SHOW);
+        ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpUntil([] { return false; }, window.get(), 300);
+
+        RECT rect{};
+        ::GetWindowRect(handle, &rect);
+        const std::string path = std::string(VELLINOR_SCREENSHOT_DIR) + "/" + name + ".png";
+        const std::string windowsPath = "Z:" + path;
+        ::DeleteFileA(windowsPath.c_str());
+        std::string command = std::string(kImport) + " -window root -crop " +
+                              std::to_string(rect.right - rect.left) + "x" +
+                              std::to_string(rect.bottom - rect.top) + "+" +
+                              std::to_string(rect.left) + "+" + std::to_string(rect.top) +
+                              " +repage " + path;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                     nullptr, &startup, &process));
+        if (process.hProcess) ::CloseHandle(process.hProcess);
+        if (process.hThread) ::CloseHandle(process.hThread);
+        // A Unix program started from Wine gives no handle to wait on: wait
+        // for the finished file instead, painting the window meanwhile.
+        EXPECT_TRUE(PumpUntil([&] { return IsCompletePng(windowsPath); }, window.get(), 10000))
+            << path;
+        ::DestroyWindow(handle);
+    }
+
+    CFakeHost host_{kSampleList};
+};
+
+TEST_F(ScreenshotTest, RegularMode) { Take(kViewRegular, "main-regular"); }
+TEST_F(ScreenshotTest, OrganizeMode) { Take(kViewOrganize, "main-organize"); }
+TEST_F(ScreenshotTest, CompactMode) { Take(kViewCompact, "main-compact"); }
+
+}  // namespace
