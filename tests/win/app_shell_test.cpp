@@ -1,0 +1,382 @@
+// The application in process: start-up and end, the single-instance
+// handshake, the hidden window's messages (system commands, hot keys, the
+// mode and show/hide commands, the end of the session) and Setup and
+// Uninstall runs, which end as cancelled while their dialogs do not exist.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/main_app.h"
+#include "app/single_instance.h"
+#include "app/store/memory_store.h"
+#include "message_pump.h"
+#include "recording_message_boxes.h"
+#include "registry_test_support.h"
+#include "resource.h"
+
+namespace {
+
+const char kList[] = "<1>First\n<2>One\nhttp://one\tOne\n<1>Second\n<2>Two\nhttp://two\tTwo\n";
+
+class AppShellTest : public ::testing::Test {
+protected:
+    AppShellTest() {
+        listPath = folder.Path() + "Sample.txt";
+        std::ofstream(listPath, std::ios::binary) << kList;
+    }
+    ~AppShellTest() override {
+        if (app) app->End();
+        // A run that ended posted WM_QUIT; the next test's pumping must not see it.
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    // Stores the settings a previous run would have left, changed by `change`.
+    void StoreSettings(const std::function<void(CAppSettings&)>& change = {}) {
+        CAppSettings stored(registry);
+        stored.AppFolder = folder.Path();
+        stored.LoadSettings();
+        stored.Lists.entries = {{"Sample", listPath, "-1,-1,-1"}};
+        stored.Lists.CurrentList = 0;
+        if (change) change(stored);
+        ASSERT_TRUE(stored.SaveSettings(true, nullptr));
+    }
+    CAppSettings StoredSettings() {
+        CAppSettings stored(registry);
+        stored.AppFolder = folder.Path();
+        stored.LoadSettings();
+        return stored;
+    }
+    bool StoreIsEmpty() { return registry.Open(store::Root::kCurrentUser, "Software\\Corvain") == nullptr; }
+
+    bool Start(const std::string& commandLine = "", const std::string& programName = "vellinor.exe") {
+        programPath = folder.Path() + programName;
+        app = std::make_unique<CMainApp>(AppEnvironment{&registry, programPath});
+        return app->Start(commandLine);
+    }
+    HWND Main() const { return app->MainWindow() ? app->MainWindow()->Handle() : nullptr; }
+    HWND Hidden() const { return app->HiddenWindow(); }
+    void Post(UINT message, WPARAM wParam, LPARAM lParam = 0) { ::PostMessageA(Hidden(), message, wParam, lParam); }
+    bool PumpUntil(const std::function<bool()>& done) { return ::PumpUntil(done, nullptr, 5000); }
+
+    registry_test::ScratchFolder folder;
+    store::MemoryStore registry;
+    std::string listPath;
+    std::string programPath;
+    std::unique_ptr<CMainApp> app;
+};
+
+// --- start and end ---------------------------------------------------------------------------
+
+TEST_F(AppShellTest, AStartShowsTheStoredListInTheStoredModeOwnedByTheHiddenWindow) {
+    StoreSettings([](CAppSettings& s) { s.ViewMode = kViewOrganize; });
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(::FindWindowA("VELLIN", "Vellinor"), Hidden());
+    ASSERT_NE(Main(), nullptr);
+    EXPECT_EQ(::GetWindow(Main(), GW_OWNER), Hidden());
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+    EXPECT_EQ(app->MainWindow()->TemplateId(), IDD_MAIN);
+    EXPECT_EQ(app->Settings().ViewMode, kViewOrganize);
+    EXPECT_TRUE(app->CurrentList().IsSameFile(listPath));
+    EXPECT_EQ(app->Settings().RunState, kRunNormal);
+    EXPECT_NE(app->BackgroundBrush(), nullptr);
+}
+
+TEST_F(AppShellTest, TheHiddenWindowHasNoSizeMoveOrMaximizeInItsSystemMenu) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    HMENU menu = ::GetSystemMenu(Hidden(), FALSE);
+    EXPECT_EQ(::GetMenuState(menu, SC_SIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_EQ(::GetMenuState(menu, SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_EQ(::GetMenuState(menu, SC_MAXIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(AppShellTest, TheEndWritesTheSettings) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    app->Settings().RecentPeriod = 9;
+    app->End();
+    EXPECT_EQ(::FindWindowA("VELLIN", nullptr), nullptr);
+    CAppSettings stored = StoredSettings();
+    EXPECT_EQ(stored.PreviousProgramPath, programPath);
+    EXPECT_EQ(stored.RecentPeriod, 9);
+}
+
+TEST_F(AppShellTest, AnUninstallRunReadsAndWritesNothing) {
+    StoreSettings([](CAppSettings& s) { s.RecentPeriod = 5; });
+    EXPECT_FALSE(Start("-uninstall"));
+    EXPECT_EQ(app->Settings().RunState, kRunUninstall);
+    EXPECT_EQ(app->Settings().Lists.Count(), 0);  // nothing was read
+    EXPECT_EQ(Main(), nullptr);
+    app->End();
+    EXPECT_EQ(StoredSettings().PreviousProgramPath, "");
+}
+
+TEST_F(AppShellTest, TheUninstallWordInAnotherCaseStartsNormally) {
+    StoreSettings();
+    EXPECT_TRUE(Start("-Uninstall"));
+    EXPECT_NE(Main(), nullptr);
+}
+
+TEST_F(AppShellTest, AFirstRunWhoseSetupIsCancelledEndsWritingNothing) {
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(Main(), nullptr);
+    app->End();
+    EXPECT_TRUE(StoreIsEmpty());
+}
+
+TEST_F(AppShellTest, AProgramNamedSetupRunsSetupEvenWithSettings) {
+    StoreSettings();
+    EXPECT_FALSE(Start("", "SETUP.EXE"));
+    EXPECT_EQ(Main(), nullptr);
+    app->End();
+    EXPECT_EQ(StoredSettings().PreviousProgramPath, "");
+}
+
+// --- one instance ----------------------------------------------------------------------------
+
+TEST_F(AppShellTest, TheHiddenWindowAnswersTheProbeWithItsOwnNumber) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    UINT probe = app->ProbeMessage();
+    EXPECT_EQ(probe, ::RegisterWindowMessageA("I AM VELLIN2"));
+    EXPECT_EQ(static_cast<UINT>(::SendMessageA(Hidden(), probe, 0, 0)), probe);
+    EXPECT_EQ(FindRunningInstance(probe), Hidden());
+}
+
+TEST_F(AppShellTest, ASecondInstanceBringsTheFirstBackAndEndsWithoutAWindow) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+
+    CMainApp second(AppEnvironment{&registry, programPath});
+    EXPECT_FALSE(second.Start(""));
+    EXPECT_EQ(second.MainWindow(), nullptr);
+    EXPECT_EQ(second.HiddenWindow(), nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
+    second.End();
+    EXPECT_EQ(::FindWindowA("VELLIN", nullptr), Hidden());
+}
+
+TEST_F(AppShellTest, AfterTheFirstEndsTheNextStartRuns) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    app->End();
+    ASSERT_TRUE(Start());
+    EXPECT_NE(Main(), nullptr);
+}
+
+// --- the old program copy --------------------------------------------------------------------
+
+TEST_F(AppShellTest, TheOldProgramCopyIsDeletedWhenTheUserAgrees) {
+    std::string old = folder.Path() + "old vellinor.exe";
+    std::ofstream(old) << "old";
+    StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+    CRecordingMessageBoxes boxes({IDYES});
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].owner, nullptr);
+    EXPECT_EQ(boxes.Shown()[0].caption, "Delete?");
+    EXPECT_EQ(boxes.Shown()[0].text, "Would you like me to delete " + old +
+                                         "\nnow that you have installed Vellinor in its present location?");
+    EXPECT_EQ(boxes.Shown()[0].kind, MsgBoxKind::kQuestionYesNo);
+    EXPECT_EQ(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(AppShellTest, TheOldProgramCopyStaysWhenTheUserDeclines) {
+    std::string old = folder.Path() + "old vellinor.exe";
+    std::ofstream(old) << "old";
+    StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+    CRecordingMessageBoxes boxes({IDNO});
+    ASSERT_TRUE(Start());
+    EXPECT_NE(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(AppShellTest, AnOldSetupProgramIsDeletedWithoutAsking) {
+    std::string old = folder.Path() + "setup.exe";
+    std::ofstream(old) << "old";
+    StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+    CRecordingMessageBoxes boxes;
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(AppShellTest, TheSameProgramInAnotherCaseIsNoOldCopy) {
+    StoreSettings([&](CAppSettings& s) { s.ProgramPath = folder.Path() + "VELLINOR.EXE"; });
+    std::ofstream(folder.Path() + "vellinor.exe") << "this program";
+    CRecordingMessageBoxes boxes;
+    ASSERT_TRUE(Start());
+    EXPECT_NE(::GetFileAttributesA((folder.Path() + "vellinor.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// --- hiding and restoring ----------------------------------------------------------------------
+
+TEST_F(AppShellTest, WithoutTheTrayMinimizingLeavesATaskbarButton) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+    EXPECT_TRUE(::IsIconic(Hidden()));
+    EXPECT_TRUE(::IsWindowVisible(Hidden()));
+    Post(WM_SYSCOMMAND, SC_RESTORE);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
+    EXPECT_FALSE(::IsIconic(Hidden()));
+}
+
+TEST_F(AppShellTest, InTheTrayMinimizingHidesEveryWindow) {
+    StoreSettings([](CAppSettings& s) { s.Options.UseTray = true; });
+    ASSERT_TRUE(Start());
+    Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+    EXPECT_FALSE(::IsWindowVisible(Hidden()));
+    // A left click on the tray icon brings it back, a second one hides it again.
+    Post(CAppWindow::kTrayMessage, CTrayIcon::kIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
+    Post(CAppWindow::kTrayMessage, CTrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+}
+
+TEST_F(AppShellTest, StartingMinimizedShowsNoWindow) {
+    StoreSettings([](CAppSettings& s) { s.Options.StartMinimized = true; });
+    ASSERT_TRUE(Start());
+    ASSERT_NE(Main(), nullptr);
+    EXPECT_FALSE(::IsWindowVisible(Main()));
+    EXPECT_TRUE(::IsIconic(Hidden()));
+}
+
+TEST_F(AppShellTest, TheShowHideCommandTogglesTheApplication) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    Post(WM_COMMAND, ID_TOGGLE_APP);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+    Post(WM_COMMAND, ID_TOGGLE_APP);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
+}
+
+// --- hot keys --------------------------------------------------------------------------------
+
+TEST_F(AppShellTest, TheHotKeysAreHeldWhileTheProgramRuns) {
+    StoreSettings([](CAppSettings& s) {
+        s.AppHotKey = 0x0641;    // Control+Alt+A
+        s.FetchHotKey = 0x0642;  // Control+Alt+B
+    });
+    ASSERT_TRUE(Start());
+    // Taken: nobody else gets them.
+    EXPECT_FALSE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'A'));
+    EXPECT_FALSE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'B'));
+    app->End();
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'A'));
+    ::UnregisterHotKey(nullptr, 7);
+}
+
+TEST_F(AppShellTest, ChangedHotKeysReplaceTheOldOnes) {
+    StoreSettings([](CAppSettings& s) { s.AppHotKey = 0x0641; });
+    ASSERT_TRUE(Start());
+    app->Settings().AppHotKey = 0x0643;
+    app->RegisterAppHotKeys();
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'A'));
+    ::UnregisterHotKey(nullptr, 7);
+    EXPECT_FALSE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'C'));
+}
+
+TEST_F(AppShellTest, TheApplicationHotKeyHidesTheActiveWindowAndRestoresItAgain) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == Main(); }));
+    Post(WM_HOTKEY, CAppWindow::kAppHotKeyId);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+    Post(WM_HOTKEY, CAppWindow::kAppHotKeyId);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) && ::GetActiveWindow() == Main(); }));
+}
+
+TEST_F(AppShellTest, TheFetchHotKeyBringsTheHiddenApplicationBack) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+    Post(WM_HOTKEY, CAppWindow::kFetchHotKeyId);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
+}
+
+// --- modes -----------------------------------------------------------------------------------
+
+TEST_F(AppShellTest, SwitchingToCompactAndBackKeepsTheListAndItsSelection) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    CUrlListFile* list = &app->CurrentList();
+    list->Select(kCategory, 1, SelectMode::kFirstChild);
+    HWND regular = Main();
+
+    Post(WM_COMMAND, ID_COMPACT_MODE);
+    ASSERT_TRUE(PumpUntil([&] { return Main() && app->MainWindow()->TemplateId() == IDD_COMPACT; }));
+    EXPECT_NE(Main(), regular);
+    EXPECT_FALSE(::IsWindow(regular));
+    EXPECT_EQ(app->Settings().ViewMode, kViewCompact);
+    EXPECT_EQ(app->PreviousMode(), kViewRegular);
+    EXPECT_EQ(::GetWindow(Main(), GW_OWNER), Hidden());
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+    EXPECT_EQ(&app->CurrentList(), list);
+    EXPECT_EQ(list->Selection(kCategory), 1);
+
+    Post(WM_COMMAND, ID_ORGANIZE_MODE);
+    ASSERT_TRUE(PumpUntil([&] { return Main() && app->MainWindow()->TemplateId() == IDD_MAIN; }));
+    EXPECT_EQ(app->Settings().ViewMode, kViewOrganize);
+    EXPECT_EQ(app->PreviousMode(), kViewCompact);
+    EXPECT_EQ(&app->CurrentList(), list);
+    EXPECT_EQ(list->Selection(kCategory), 1);
+    EXPECT_EQ(::FindWindowA("VELLIN", nullptr), Hidden());
+}
+
+TEST_F(AppShellTest, ACancelledSetupFromTheMenuComesBackInTheSameMode) {
+    StoreSettings([](CAppSettings& s) { s.ViewMode = kViewCompact; });
+    ASSERT_TRUE(Start());
+    HWND before = Main();
+    Post(WM_COMMAND, ID_SETUP);
+    ASSERT_TRUE(PumpUntil([&] { return Main() && Main() != before; }));
+    EXPECT_EQ(app->Settings().RunState, kRunNormal);
+    EXPECT_EQ(app->MainWindow()->TemplateId(), IDD_COMPACT);
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+}
+
+TEST_F(AppShellTest, ACancelledUninstallFromTheMenuGoesOnAndSavesAtTheEnd) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    HWND before = Main();
+    Post(WM_COMMAND, ID_UNINSTALL);
+    ASSERT_TRUE(PumpUntil([&] { return Main() && Main() != before; }));
+    EXPECT_EQ(app->Settings().RunState, kRunNormal);
+    app->End();
+    EXPECT_EQ(StoredSettings().PreviousProgramPath, programPath);
+}
+
+// --- the end of the program and of the session ---------------------------------------------
+
+TEST_F(AppShellTest, ClosingTheHiddenWindowEndsTheMessageLoop) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    Post(WM_CLOSE, 0);
+    EXPECT_EQ(app->Run(), 0);
+    EXPECT_EQ(app->Settings().RunState, kRunExiting);
+}
+
+TEST_F(AppShellTest, TheSessionEndsWithTheSettingsSaved) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(::SendMessageA(Hidden(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    ::SendMessageA(Hidden(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(StoredSettings().PreviousProgramPath, programPath);
+}
+
+TEST_F(AppShellTest, ASessionThatGoesOnSavesNothing) {
+    StoreSettings();
+    ASSERT_TRUE(Start());
+    ::SendMessageA(Hidden(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(StoredSettings().PreviousProgramPath, "");
+}
+
+}  // namespace
