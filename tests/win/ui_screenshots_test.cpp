@@ -38,6 +38,7 @@ protected:
         ::CreateDirectoryA((std::string("Z:") + VELLINOR_SCREENSHOT_DIR).c_str(), nullptr);
         host_.Settings().Browsers.entries.push_back({"Firefox", "firefox.exe", "firefox"});
         host_.Settings().Browsers.CurrentBrowser = 0;
+        host_.startCategory = 1;  // something chosen, as a user would have it
     }
 
     // Shows the window, lets it paint, and has `import` copy its rectangle
@@ -47,12 +48,6 @@ protected:
         auto window = CreateMainWindow(host_, mode, host_.HiddenWindow());
         ASSERT_TRUE(window);
         const HWND handle = window->Handle();
-        // Something chosen, as a user would have it.
-        if (mode != kViewCompact) {
-            ::SendMessageA(::GetDlgItem(handle, IDC_CATEGORY_LIST), LB_SETCURSEL, 1, 0);
-            ::SendMessageA(handle, WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(handle, IDC_CATEGORY_LIST)));
-        }
         ::ShowWindow(handle, SW_SHOW);
         ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpUntil([] { return false; }, window.get(), 300);
