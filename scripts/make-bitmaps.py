@@ -146,8 +146,8 @@ def popup(width, height):
     return p
 
 
-W, H = 40, 16      # the buttons beside the Find field
-SW = 38            # the New, Sort and Delete buttons under the list boxes
+W, H = 36, 16      # the buttons beside the Find field (24 by 10 dialog units)
+SW = 36            # the New, Sort and Delete buttons under the list boxes
 
 PICTURES = {
     # Open: nothing to open, open (new window, or a file), open in the frontmost window.
@@ -165,7 +165,7 @@ PICTURES = {
     191: button(SW, H, "Delete"),
     192: button(SW, H, "Delete", DIMMED),
     194: button(W, H, "Mark"),
-    195: button(W + 6, H, "Unmark", glyph=dot),
+    195: button(W, H, "Unmark", HIGHLIGHT),
     196: button(W, H, "Move"),
     197: button(W, H, "Move", DIMMED),
     198: popup(16, 18),
