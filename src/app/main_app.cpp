@@ -71,6 +71,7 @@ bool CMainApp::Start(const std::string& commandLine) {
             DeleteOldProgramCopy();
             accelerators_.Reset(::LoadAcceleratorsA(win::ModuleInstance(),
                                                     MAKEINTRESOURCEA(IDR_GLOBAL_ACCELERATORS)));
+            settings_.Browsers.UpdateOldIE(*environment_.registry);
         }
     }
     CreateColorResources();

@@ -85,6 +85,18 @@ TEST_F(AppShellTest, AStartShowsTheStoredListInTheStoredModeOwnedByTheHiddenWind
     EXPECT_NE(app->BackgroundBrush(), nullptr);
 }
 
+TEST_F(AppShellTest, AnOldInternetExplorerAsTheCurrentBrowserIsRecognisedAtStart) {
+    StoreSettings([](CAppSettings& s) {
+        s.Browsers.entries = {{"Internet Explorer", "C:\\iexplore.exe", "iexplore"}};
+        s.Browsers.CurrentBrowser = 0;
+    });
+    std::string version("3.02", 5);
+    registry.PutValue(store::Root::kLocalMachine, "Software\\Microsoft\\Internet Explorer", "Version",
+                      {store::ValueKind::kText, version});
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(app->Settings().Browsers.OldIE);
+}
+
 TEST_F(AppShellTest, TheHiddenWindowHasNoSizeMoveOrMaximizeInItsSystemMenu) {
     StoreSettings();
     ASSERT_TRUE(Start());
