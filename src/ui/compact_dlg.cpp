@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/settings/app_settings.h"
-#include "app/win32/window_placement.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"
@@ -12,10 +11,6 @@
 
 namespace {
 
-struct ButtonImage {
-    int control;
-    int bitmap;
-};
 constexpr ButtonImage kButtonImages[] = {
     {IDC_FIND, IDB_FIND},
     {IDC_FETCH, IDB_FETCH},
@@ -37,28 +32,13 @@ void CCompactDlg::PlaceWindow() {
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
     laidOut_ = true;
-    const WindowRect& stored = Settings().CompactWindowRect;
-    if (!stored.IsEmpty()) {
-        const WindowRect area = WorkArea();
-        const auto width = std::clamp<std::int64_t>(stored.Width(), layout::kMinCompactWidth,
-                                                    std::max<std::int64_t>(area.Width(), layout::kMinCompactWidth));
-        const auto height = std::clamp<std::int64_t>(stored.Height(), layout::kMinCompactHeight,
-                                                     std::max<std::int64_t>(area.Height(), layout::kMinCompactHeight));
-        PlaceWindowAt(Handle(), FitRectToWorkArea(stored, width, height), KeepAtFront());
-    }
-    ApplyKeepAtFront();
+    PlaceAtStoredRect(Settings().CompactWindowRect, layout::kMinCompactWidth, layout::kMinCompactHeight);
 }
 
-void CCompactDlg::StorePlacement() {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (!::GetWindowPlacement(Handle(), &placement)) return;
-    const RECT& normal = placement.rcNormalPosition;
-    Settings().CompactWindowRect = {normal.left, normal.top, normal.right, normal.bottom};
-}
+void CCompactDlg::StorePlacement() { Settings().CompactWindowRect = NormalRect(); }
 
 void CCompactDlg::LoadButtonImages() {
-    for (const ButtonImage& image : kButtonImages) SetButtonImage(image.control, image.bitmap);
+    SetButtonImages(kButtonImages);
     SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
 }
 

@@ -2,7 +2,10 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/settings/app_settings.h"
+#include "app/win32/window_placement.h"
 #include "dialogs/message_format.h"
 #include "model/url_list_file.h"
 #include "resource.h"
@@ -284,6 +287,26 @@ void CMainDlg::PostModeSwitch(int command) const noexcept {
 void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {
     SendItemMessage(controlId, STM_SETIMAGE, IMAGE_BITMAP,
                     reinterpret_cast<LPARAM>(host_.ButtonBitmap(bitmapId)));
+}
+
+void CMainDlg::PlaceAtStoredRect(const WindowRect& stored, int minWidth, int minHeight) const {
+    if (!stored.IsEmpty()) {
+        const WindowRect area = WorkArea();
+        const auto width = std::clamp<std::int64_t>(stored.Width(), minWidth,
+                                                    std::max<std::int64_t>(area.Width(), minWidth));
+        const auto height = std::clamp<std::int64_t>(stored.Height(), minHeight,
+                                                     std::max<std::int64_t>(area.Height(), minHeight));
+        PlaceWindowAt(Handle(), FitRectToWorkArea(stored, width, height), KeepAtFront());
+    }
+    ApplyKeepAtFront();
+}
+
+WindowRect CMainDlg::NormalRect() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(Handle(), &placement);
+    const RECT& normal = placement.rcNormalPosition;
+    return {normal.left, normal.top, normal.right, normal.bottom};
 }
 
 void CMainDlg::OnTrayNotify(LPARAM mouseMessage) {

@@ -15,10 +15,17 @@
 #include <memory>
 #include <string>
 
+#include "app/settings/window_rect.h"
 #include "ui/main_window_host.h"
 #include "ui/save_prompt.h"
 #include "win/dialog.h"
 #include "win/handles.h"
+
+// A picture button and the picture it shows.
+struct ButtonImage {
+    int control;
+    int bitmap;
+};
 
 class CMainDlg : public win::CDialog {
 public:
@@ -69,6 +76,16 @@ protected:
 
     // Puts a picture on a picture button.
     void SetButtonImage(int controlId, int bitmapId) const noexcept;
+    template <std::size_t n>
+    void SetButtonImages(const ButtonImage (&images)[n]) const noexcept {
+        for (const ButtonImage& image : images) SetButtonImage(image.control, image.bitmap);
+    }
+    // Puts the window at a stored rectangle (none: left where it is), at
+    // least minWidth by minHeight and at most the work area, and on top
+    // when the mode's keep-at-front option asks for it.
+    void PlaceAtStoredRect(const WindowRect& stored, int minWidth, int minHeight) const;
+    // The window's rectangle when neither minimised nor maximised.
+    WindowRect NormalRect() const;
     // Posts the mode command (32770-32772) to the hidden window, which
     // recreates the main window in that mode.
     void PostModeSwitch(int command) const noexcept;

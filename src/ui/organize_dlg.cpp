@@ -2,10 +2,7 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include "app/settings/app_settings.h"
-#include "app/win32/window_placement.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"
@@ -29,10 +26,6 @@ constexpr int kOrganizeOnlyControls[] = {
     IDC_SORT_CATEGORIES, IDC_SORT_SUBCATEGORIES, IDC_SORT_TITLES,
 };
 
-struct ButtonImage {
-    int control;
-    int bitmap;
-};
 constexpr ButtonImage kButtonImages[] = {
     {IDC_FIND, IDB_FIND},
     {IDC_FETCH, IDB_FETCH},
@@ -71,19 +64,12 @@ void COrganizeDlg::PlaceWindow() {
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
     laidOut_ = true;
-    const WindowRect& stored = Settings().MainWindowRect;
-    if (!stored.IsEmpty()) {
-        // Never smaller than the smallest window, never larger than the screen.
-        const WindowRect area = WorkArea();
-        const auto width = std::clamp<std::int64_t>(stored.Width(), layout::kMinWindowWidth,
-                                                    std::max<std::int64_t>(area.Width(), layout::kMinWindowWidth));
-        const auto height = std::clamp<std::int64_t>(stored.Height(), layout::kMinWindowHeight,
-                                                     std::max<std::int64_t>(area.Height(), layout::kMinWindowHeight));
-        PlaceWindowAt(Handle(), FitRectToWorkArea(stored, width, height), KeepAtFront());
+    const bool placed = !Settings().MainWindowRect.IsEmpty();
+    PlaceAtStoredRect(Settings().MainWindowRect, layout::kMinWindowWidth, layout::kMinWindowHeight);
+    if (placed) {
         const auto& widths = Settings().ListBoxWidths;
         ApplyLayout(layout::RestoreStoredWidths(ColumnWidths(), 0, {widths[0], widths[1]}), 0, 0);
     }
-    ApplyKeepAtFront();
 }
 
 void COrganizeDlg::EnterStartMode() {
@@ -91,18 +77,14 @@ void COrganizeDlg::EnterStartMode() {
 }
 
 void COrganizeDlg::StorePlacement() {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (!::GetWindowPlacement(Handle(), &placement)) return;
-    const RECT& normal = placement.rcNormalPosition;
-    Settings().MainWindowRect = {normal.left, normal.top, normal.right, normal.bottom};
+    Settings().MainWindowRect = NormalRect();
     const layout::Widths widths = ColumnWidths();
     Settings().ListBoxWidths[0] = widths[0];
     Settings().ListBoxWidths[1] = widths[1];
 }
 
 void COrganizeDlg::LoadButtonImages() {
-    for (const ButtonImage& image : kButtonImages) SetButtonImage(image.control, image.bitmap);
+    SetButtonImages(kButtonImages);
     SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
 }
 
