@@ -303,6 +303,18 @@ TEST_F(MainWindowTest, MinimiseAndRestoreGoToTheHiddenWindow) {
     EXPECT_FALSE(::IsIconic(window->Handle()));
 }
 
+TEST_F(MainWindowTest, TheHiddenWindowFollowsTheClientArea) {
+    auto window = Open(kViewRegular);
+    ASSERT_TRUE(window);
+    ::SetWindowPos(window->Handle(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    POINT origin{};
+    ::ClientToScreen(window->Handle(), &origin);
+    RECT hidden{};
+    ::GetWindowRect(host_.HiddenWindow(), &hidden);
+    EXPECT_EQ(hidden.left, origin.x);
+    EXPECT_EQ(hidden.top, origin.y);
+}
+
 TEST_F(MainWindowTest, TheTrayIconRestoresAHiddenWindow) {
     auto window = Open(kViewRegular);
     ASSERT_TRUE(window);
