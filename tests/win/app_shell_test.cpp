@@ -50,6 +50,13 @@ protected:
         stored.LoadSettings();
         return stored;
     }
+    // A program file left where a previous run was started from, named in the settings.
+    std::string StoreOldCopy(const std::string& name) {
+        std::string old = folder.Path() + name;
+        std::ofstream(old) << "old";
+        StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+        return old;
+    }
     bool StoreIsEmpty() { return registry.Open(store::Root::kCurrentUser, "Software\\Corvain") == nullptr; }
 
     bool Start(const std::string& commandLine = "", const std::string& programName = "vellinor.exe") {
@@ -186,9 +193,7 @@ TEST_F(AppShellTest, AfterTheFirstEndsTheNextStartRuns) {
 // --- the old program copy --------------------------------------------------------------------
 
 TEST_F(AppShellTest, TheOldProgramCopyIsDeletedWhenTheUserAgrees) {
-    std::string old = folder.Path() + "old vellinor.exe";
-    std::ofstream(old) << "old";
-    StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+    std::string old = StoreOldCopy("old vellinor.exe");
     CRecordingMessageBoxes boxes({IDYES});
     ASSERT_TRUE(Start());
     ASSERT_EQ(boxes.Shown().size(), 1u);
@@ -201,18 +206,14 @@ TEST_F(AppShellTest, TheOldProgramCopyIsDeletedWhenTheUserAgrees) {
 }
 
 TEST_F(AppShellTest, TheOldProgramCopyStaysWhenTheUserDeclines) {
-    std::string old = folder.Path() + "old vellinor.exe";
-    std::ofstream(old) << "old";
-    StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+    std::string old = StoreOldCopy("old vellinor.exe");
     CRecordingMessageBoxes boxes({IDNO});
     ASSERT_TRUE(Start());
     EXPECT_NE(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(AppShellTest, AnOldSetupProgramIsDeletedWithoutAsking) {
-    std::string old = folder.Path() + "setup.exe";
-    std::ofstream(old) << "old";
-    StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
+    std::string old = StoreOldCopy("setup.exe");
     CRecordingMessageBoxes boxes;
     ASSERT_TRUE(Start());
     EXPECT_EQ(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
