@@ -29,6 +29,7 @@ void CUrlListFile::Reset() {
     full_ = false;
     modified_ = false;
     path_.clear();
+    file_.reset();  // an emptied list no longer keeps other writers out of its old file
 }
 
 bool CUrlListFile::Reserve(std::size_t items) {

@@ -53,6 +53,15 @@ TEST_F(ListFileSave, HeldFileOpensReadOnlyElsewhere) {
     EXPECT_NE(files.Open(Path(), platform::OpenMode::ReadShareAll, error), nullptr)
         << "readers are still welcome";
 
+    {
+        CUrlListFile emptied;
+        ASSERT_EQ(emptied.Load(Path()), 3);
+        owner.Reset();
+        ASSERT_EQ(emptied.Load(Path()), 0) << "an emptied list lets go of its file";
+        emptied.Reset();
+        ASSERT_EQ(owner.Load(Path()), 0);
+    }
+
     CUrlListFile second;
     ASSERT_EQ(second.Load(Path()), 3);
     EXPECT_TRUE(second.IsReadOnly());
