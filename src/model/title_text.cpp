@@ -83,6 +83,9 @@ std::string ComposeTitleText(std::string_view url, std::string_view title,
         text.append(wroteNote ? 0 : wroteTime ? 1 : 2, '\t').append("\t\xA6?").append(logIn);
     }
     if (aliasNumber != 0) text.append("\t\xA6#").append(std::to_string(aliasNumber));
+    // A bare URL with an empty title would end in a TAB, which the reader
+    // trims away: write what it will read back.
+    if (text.size() == url.size() + 1) text.pop_back();
     return text;
 }
 

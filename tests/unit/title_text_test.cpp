@@ -12,6 +12,8 @@ TEST(TitleText, ComposePadsFieldsToTheirPositions) {
     EXPECT_EQ(ComposeTitleText("u", "t", 0, "n", "me", 0), "u\tt\t\t\xA6+n\t\xA6?me");
     EXPECT_EQ(ComposeTitleText("u", "t", -7, "n", "", 12), "u\tt\t\xA6@-7\t\xA6+n\t\xA6#12");
     EXPECT_EQ(ComposeTitleText("u", "t", 0, "", "", 3), "u\tt\t\xA6#3");
+    EXPECT_EQ(ComposeTitleText("u", "", 0, "", "", 0), "u") << "no TAB for the reader to trim";
+    EXPECT_EQ(ComposeTitleText("u", "", 0, "", "", 2), "u\t\t\xA6#2");
 }
 
 TEST(TitleText, NotesEscapeOnceAndUnescapeToLineBreaks) {
