@@ -39,7 +39,6 @@ void CCompactDlg::StorePlacement() { Settings().CompactWindowRect = NormalRect()
 
 void CCompactDlg::LoadButtonImages() {
     SetButtonImages(kButtonImages);
-    SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
 }
 
 std::optional<LRESULT> CCompactDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -52,7 +52,7 @@ bool CMainDlg::OnInit() {
     accelerators_.Reset(::LoadAcceleratorsA(win::ModuleInstance(), MAKEINTRESOURCEA(acceleratorId_)));
     LoadMenuBar();
     PlaceWindow();
-    LoadButtonImages();
+    LoadPictures();
     host_.OpenCurrentList(window, false);
     ShowSelection(-1);
     EnterStartMode();
@@ -255,7 +255,7 @@ std::optional<LRESULT> CMainDlg::OnControlColor(HDC dc, UINT message) const {
 
 void CMainDlg::OnSysColorChange() {
     host_.RecreateColorResources();
-    LoadButtonImages();
+    LoadPictures();
     ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -282,6 +282,12 @@ void CMainDlg::ApplyKeepAtFront() const noexcept {
 
 void CMainDlg::PostModeSwitch(int command) const noexcept {
     ::PostMessageA(host_.HiddenWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
+// Both modes have the Open button; its picture says where a title opens.
+void CMainDlg::LoadPictures() {
+    LoadButtonImages();
+    SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
 }
 
 void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {

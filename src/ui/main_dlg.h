@@ -61,7 +61,8 @@ protected:
     // The view's part of initialisation: subclass its list boxes and place
     // the window from the stored rectangle.
     virtual void PlaceWindow() = 0;
-    // Sets the button pictures from the application's colour-mapped bitmaps.
+    // Sets the view's button pictures from the application's colour-mapped
+    // bitmaps; the Open button's picture is set by the base afterwards.
     virtual void LoadButtonImages() = 0;
     // Shows the current list's selection from `fromLevel` down (-1: all).
     virtual void ShowSelection(int fromLevel) = 0;
@@ -76,6 +77,7 @@ protected:
 
     // Puts a picture on a picture button.
     void SetButtonImage(int controlId, int bitmapId) const noexcept;
+    void LoadPictures();
     template <std::size_t n>
     void SetButtonImages(const ButtonImage (&images)[n]) const noexcept {
         for (const ButtonImage& image : images) SetButtonImage(image.control, image.bitmap);

@@ -85,7 +85,6 @@ void COrganizeDlg::StorePlacement() {
 
 void COrganizeDlg::LoadButtonImages() {
     SetButtonImages(kButtonImages);
-    SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
 }
 
 std::optional<LRESULT> COrganizeDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
