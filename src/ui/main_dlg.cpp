@@ -302,18 +302,12 @@ void CMainDlg::PlaceAtStoredRect(const WindowRect& stored, int minWidth, int min
                                                     std::max<std::int64_t>(area.Width(), minWidth));
         const auto height = std::clamp<std::int64_t>(stored.Height(), minHeight,
                                                      std::max<std::int64_t>(area.Height(), minHeight));
-        PlaceWindowAt(Handle(), FitRectToWorkArea(stored, width, height), KeepAtFront());
+        PlaceWindowAt(Handle(), stored, width, height, KeepAtFront());
     }
     ApplyKeepAtFront();
 }
 
-WindowRect CMainDlg::NormalRect() const {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    ::GetWindowPlacement(Handle(), &placement);
-    const RECT& normal = placement.rcNormalPosition;
-    return {normal.left, normal.top, normal.right, normal.bottom};
-}
+WindowRect CMainDlg::NormalRect() const { return StoredWindowRect(Handle()); }
 
 void CMainDlg::OnTrayNotify(LPARAM mouseMessage) {
     const HWND window = Handle();

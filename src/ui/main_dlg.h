@@ -86,7 +86,8 @@ protected:
     // least minWidth by minHeight and at most the work area, and on top
     // when the mode's keep-at-front option asks for it.
     void PlaceAtStoredRect(const WindowRect& stored, int minWidth, int minHeight) const;
-    // The window's rectangle when neither minimised nor maximised.
+    // The window's rectangle when neither minimised nor maximised, as it is
+    // stored (counted from the work area's corner).
     WindowRect NormalRect() const;
     // Posts the mode command (32770-32772) to the hidden window, which
     // recreates the main window in that mode.

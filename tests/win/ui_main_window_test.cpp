@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/win32/window_placement.h"
 #include "message_pump.h"
 #include "recording_message_boxes.h"
 #include "resource.h"
@@ -526,6 +527,29 @@ TEST_F(MainWindowTest, StoredPlacementAndWidthsComeBack) {
     EXPECT_EQ(rect.bottom - rect.top, 500);
     EXPECT_EQ(Width(*window, IDC_CATEGORY_LIST), 200);
     EXPECT_EQ(Width(*window, IDC_SUBCATEGORY_LIST), 170);
+}
+
+// The stored rectangle counts from the work area's corner. With a taskbar
+// at the top or left, placing the window and storing it again must leave it
+// where it was, start after start.
+TEST_F(MainWindowTest, AStoredPlacementStaysPutBesideATaskbarAtTheTopLeft) {
+    const WorkAreaOverride area({30, 40, 1280, 1024});
+    const WindowRect stored = {60, 100, 560, 600};
+    const WindowRect onScreen = {90, 140, 590, 640};
+    host_.Settings().MainWindowRect = host_.Settings().CompactWindowRect = stored;
+    for (int mode : {kViewRegular, kViewCompact}) {
+        for (int start = 0; start < 3; ++start) {
+            auto window = Open(mode);
+            ASSERT_TRUE(window);
+            RECT rect{};
+            ::GetWindowRect(window->Handle(), &rect);
+            EXPECT_EQ((WindowRect{rect.left, rect.top, rect.right, rect.bottom}), onScreen)
+                << "mode " << mode << ", start " << start;
+            ::DestroyWindow(window->Handle());
+        }
+    }
+    EXPECT_EQ(host_.Settings().MainWindowRect, stored);
+    EXPECT_EQ(host_.Settings().CompactWindowRect, stored);
 }
 
 TEST_F(MainWindowTest, AStoredListBoxWidthOf100IsIgnored) {
