@@ -181,12 +181,16 @@ void CMainDlg::RequestExit() const noexcept { ::PostMessageA(host_.HiddenWindow(
 
 bool CMainDlg::QueryClose() { return SavePromptAll(SaveReason::kExiting); }
 
-bool CMainDlg::SavePromptAll(SaveReason reason) {
+// A question needs the window in sight; a hidden window stays hidden when
+// nothing is asked (ending from the tray, or with the session).
+SaveAnswer CMainDlg::PromptToSave(CUrlListFile& list, SaveReason reason) {
     const bool withoutPrompt = Settings().Options.SaveWithoutPrompt;
-    // A question needs the window in sight.
-    if (!withoutPrompt && !::IsWindowVisible(Handle())) host_.RestoreApp();
-    CUrlListFile& current = List();
-    switch (SavePrompt(Handle(), current, ListName(Settings(), current), reason, withoutPrompt)) {
+    if (!withoutPrompt && HasChangesToSave(list) && !::IsWindowVisible(Handle())) host_.RestoreApp();
+    return SavePrompt(Handle(), list, ListName(Settings(), list), reason, withoutPrompt);
+}
+
+bool CMainDlg::SavePromptAll(SaveReason reason) {
+    switch (PromptToSave(List(), reason)) {
     case SaveAnswer::kCancel:
         return false;
     case SaveAnswer::kRevert:
@@ -197,7 +201,7 @@ bool CMainDlg::SavePromptAll(SaveReason reason) {
         break;
     }
     if (CUrlListFile* other = host_.OtherList()) {
-        switch (SavePrompt(Handle(), *other, ListName(Settings(), *other), reason, withoutPrompt)) {
+        switch (PromptToSave(*other, reason)) {
         case SaveAnswer::kCancel:
             return false;
         case SaveAnswer::kRevert:

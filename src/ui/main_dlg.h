@@ -114,6 +114,7 @@ private:
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
     bool RunBaseCommand(int id);
+    SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason);
 
     IMainWindowHost& host_;
     int templateId_;

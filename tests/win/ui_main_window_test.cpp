@@ -359,6 +359,18 @@ TEST_F(MainWindowTest, AnUnchangedListClosesWithoutAQuestion) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(MainWindowTest, ExitingWhileHiddenShowsTheWindowOnlyToAsk) {
+    CRecordingMessageBoxes boxes({IDNO});
+    auto window = Open(kViewRegular);
+    ASSERT_TRUE(window);
+    ::ShowWindow(window->Handle(), SW_HIDE);
+    EXPECT_TRUE(window->QueryClose());
+    EXPECT_EQ(host_.restores, 0);
+    host_.CurrentList().SetModified();
+    EXPECT_TRUE(window->QueryClose());
+    EXPECT_EQ(host_.restores, 1);
+}
+
 TEST_F(MainWindowTest, CancellingTheSaveQuestionKeepsTheProgramRunning) {
     CRecordingMessageBoxes boxes({IDCANCEL});
     auto window = Open(kViewRegular);
