@@ -82,6 +82,8 @@ void CMainApp::SwitchMode(int mode, bool minimized) {
     } else {
         RestoreApp();
     }
+    // Only now: messages about loading the list need their owner on screen.
+    mainWindow_->ShowCurrentList();
 }
 
 void CMainApp::RunSetupOrUninstall() {

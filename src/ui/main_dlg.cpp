@@ -53,13 +53,16 @@ bool CMainDlg::OnInit() {
     LoadMenuBar();
     PlaceWindow();
     LoadPictures();
-    host_.OpenCurrentList(window, false);
+    return false;
+}
+
+void CMainDlg::ShowCurrentList() {
+    host_.OpenCurrentList(Handle(), false);
     ShowSelection(-1);
     EnterStartMode();
     Settings().RunState = kRunNormal;
     UpdateStatusLine();
     FocusFindField();
-    return false;
 }
 
 // The menu bar takes its height from the client area; the window grows by

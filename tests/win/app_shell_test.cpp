@@ -96,6 +96,17 @@ TEST_F(AppShellTest, AStartShowsTheStoredListInTheStoredModeOwnedByTheHiddenWind
     EXPECT_NE(app->BackgroundBrush(), nullptr);
 }
 
+TEST_F(AppShellTest, AQuestionAboutTheListAtStartHasTheWindowOnScreen) {
+    StoreSettings();
+    ::DeleteFileA(listPath.c_str());
+    CRecordingMessageBoxes boxes({IDNO});
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].caption, "Create New List?");
+    EXPECT_EQ(boxes.Shown()[0].owner, Main());
+    EXPECT_TRUE(boxes.Shown()[0].ownerVisible);
+}
+
 TEST_F(AppShellTest, AnOldInternetExplorerAsTheCurrentBrowserIsRecognisedAtStart) {
     StoreSettings([](CAppSettings& s) {
         s.Browsers.entries = {{"Internet Explorer", "C:\\iexplore.exe", "iexplore"}};

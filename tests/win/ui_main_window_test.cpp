@@ -22,12 +22,7 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CMainDlg> Open(int mode) {
-        host_.Settings().ViewMode = mode;
-        auto window = CreateMainWindow(host_, mode, host_.HiddenWindow());
-        if (window) ::ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
-        return window;
-    }
+    std::unique_ptr<CMainDlg> Open(int mode) { return host_.OpenWindow(mode, SW_SHOWNOACTIVATE); }
 
     static HWND Item(const CMainDlg& window, int id) { return ::GetDlgItem(window.Handle(), id); }
     static RECT Rect(const CMainDlg& window, int id) { return ui::ControlRect(window.Handle(), id); }
