@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "app/color_resources.h"
 #include "app/lists/list_models.h"
 #include "app/settings/app_settings.h"
+#include "app/setup_runs.h"
 #include "app/tray_icon.h"
 #include "app/win32/wait_cursor_win32.h"
 #include "ui/main_dlg.h"
@@ -35,6 +37,9 @@ struct AppEnvironment {
     store::KeyValueStore* registry = nullptr;
     // The program file; empty: the running module's own (GetModuleFileNameA).
     std::string programPath;
+    // The Setup and Uninstall dialogs.
+    std::function<SetupOutcome(HWND owner, CAppSettings& settings)> runSetup = RunSetup;
+    std::function<bool(HWND owner, CAppSettings& settings)> runUninstall = RunUninstall;
 };
 
 class CMainApp final : public IMainWindowHost, private win::IMessageFilter {

@@ -4,7 +4,6 @@
 
 #include "app/hot_keys.h"
 #include "app/main_app.h"
-#include "app/setup_runs.h"
 
 void CMainApp::OnHiddenWindowCreated(HWND window) {
     ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
@@ -83,19 +82,22 @@ void CMainApp::SwitchMode(int mode, bool minimized) {
     } else {
         RestoreApp();
     }
+    // Only now: messages about loading the list need their owner on screen.
+    mainWindow_->ShowCurrentList();
 }
 
 void CMainApp::RunSetupOrUninstall() {
+    lists_.CloseFiles();  // Setup may move them
     SetTrayIcon(NIM_DELETE, false);  // and shows the hidden window, owner of the dialogs
     if (settings_.RunState == kRunUninstall) {
         // Started as "-uninstall" no settings were read (ViewMode 0): there is
         // nothing to go back to.
-        if (RunUninstall(HiddenWindow(), settings_) || settings_.ViewMode == 0) {
+        if (environment_.runUninstall(HiddenWindow(), settings_) || settings_.ViewMode == 0) {
             ::PostQuitMessage(0);
             return;
         }
     } else {
-        SetupOutcome setup = RunSetup(HiddenWindow(), settings_);
+        SetupOutcome setup = environment_.runSetup(HiddenWindow(), settings_);
         if ((setup.cancelled && settings_.RunState == kRunFirstRunSetup) || setup.endProgram) {
             settings_.RunState = kRunUninstall;  // nothing is saved
             ::PostQuitMessage(0);

@@ -69,6 +69,8 @@ int CUrlListFile::Load(const std::string& path) {
     return full_ ? 1 : 0;
 }
 
+void CUrlListFile::CloseFile() { file_.reset(); }
+
 bool CUrlListFile::ReopenHeldFile() {
     platform::OsError error = 0;
     file_ = env_.files->Open(path_, platform::OpenMode::ReadWriteDenyWrite, error);

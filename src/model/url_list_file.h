@@ -81,6 +81,9 @@ public:
     int Save();
     int SaveCopy(const std::string& path) const;
     bool IsSameFile(const std::string& path) const;
+    // Lets go of the list file, so that other programs may write or move it;
+    // the list stays as it is, and the next Load or Save takes the file again.
+    void CloseFile();
     int LastOsError() const { return lastOsError_; }
     void Reset();
 

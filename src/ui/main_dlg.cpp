@@ -53,13 +53,16 @@ bool CMainDlg::OnInit() {
     LoadMenuBar();
     PlaceWindow();
     LoadPictures();
-    host_.OpenCurrentList(window, false);
+    return false;
+}
+
+void CMainDlg::ShowCurrentList() {
+    host_.OpenCurrentList(Handle(), false);
     ShowSelection(-1);
     EnterStartMode();
     Settings().RunState = kRunNormal;
     UpdateStatusLine();
     FocusFindField();
-    return false;
 }
 
 // The menu bar takes its height from the client area; the window grows by
@@ -181,12 +184,16 @@ void CMainDlg::RequestExit() const noexcept { ::PostMessageA(host_.HiddenWindow(
 
 bool CMainDlg::QueryClose() { return SavePromptAll(SaveReason::kExiting); }
 
-bool CMainDlg::SavePromptAll(SaveReason reason) {
+// A question needs the window in sight; a hidden window stays hidden when
+// nothing is asked (ending from the tray, or with the session).
+SaveAnswer CMainDlg::PromptToSave(CUrlListFile& list, SaveReason reason) {
     const bool withoutPrompt = Settings().Options.SaveWithoutPrompt;
-    // A question needs the window in sight.
-    if (!withoutPrompt && !::IsWindowVisible(Handle())) host_.RestoreApp();
-    CUrlListFile& current = List();
-    switch (SavePrompt(Handle(), current, ListName(Settings(), current), reason, withoutPrompt)) {
+    if (!withoutPrompt && HasChangesToSave(list) && !::IsWindowVisible(Handle())) host_.RestoreApp();
+    return SavePrompt(Handle(), list, ListName(Settings(), list), reason, withoutPrompt);
+}
+
+bool CMainDlg::SavePromptAll(SaveReason reason) {
+    switch (PromptToSave(List(), reason)) {
     case SaveAnswer::kCancel:
         return false;
     case SaveAnswer::kRevert:
@@ -197,7 +204,7 @@ bool CMainDlg::SavePromptAll(SaveReason reason) {
         break;
     }
     if (CUrlListFile* other = host_.OtherList()) {
-        switch (SavePrompt(Handle(), *other, ListName(Settings(), *other), reason, withoutPrompt)) {
+        switch (PromptToSave(*other, reason)) {
         case SaveAnswer::kCancel:
             return false;
         case SaveAnswer::kRevert:
@@ -302,18 +309,12 @@ void CMainDlg::PlaceAtStoredRect(const WindowRect& stored, int minWidth, int min
                                                     std::max<std::int64_t>(area.Width(), minWidth));
         const auto height = std::clamp<std::int64_t>(stored.Height(), minHeight,
                                                      std::max<std::int64_t>(area.Height(), minHeight));
-        PlaceWindowAt(Handle(), FitRectToWorkArea(stored, width, height), KeepAtFront());
+        PlaceWindowAt(Handle(), stored, width, height, KeepAtFront());
     }
     ApplyKeepAtFront();
 }
 
-WindowRect CMainDlg::NormalRect() const {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    ::GetWindowPlacement(Handle(), &placement);
-    const RECT& normal = placement.rcNormalPosition;
-    return {normal.left, normal.top, normal.right, normal.bottom};
-}
+WindowRect CMainDlg::NormalRect() const { return StoredWindowRect(Handle()); }
 
 void CMainDlg::OnTrayNotify(LPARAM mouseMessage) {
     const HWND window = Handle();

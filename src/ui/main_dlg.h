@@ -5,9 +5,10 @@
 // controls, layout and commands.
 //
 // The application creates the window through CreateMainWindow when the mode
-// changes and destroys it at the next change or at exit; a mode change the
-// window cannot make in place (Compact to or from the others) is posted to
-// the hidden application window as WM_COMMAND 32770-32772.
+// changes, shows it, has it show the list, and destroys it at the next
+// change or at exit; a mode change the window cannot make in place (Compact
+// to or from the others) is posted to the hidden application window as
+// WM_COMMAND 32770-32772.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +32,10 @@ class CMainDlg : public win::CDialog {
 public:
     ~CMainDlg() override;
 
+    // Opens the current list and shows it, then starts what RunState left
+    // pending. Called once the application has shown the window (or kept it
+    // hidden, as asked): messages about the list need their owner in sight.
+    void ShowCurrentList();
     // The exit save prompts for the current and the other list: true when
     // the program may end.
     bool QueryClose();
@@ -86,7 +91,8 @@ protected:
     // least minWidth by minHeight and at most the work area, and on top
     // when the mode's keep-at-front option asks for it.
     void PlaceAtStoredRect(const WindowRect& stored, int minWidth, int minHeight) const;
-    // The window's rectangle when neither minimised nor maximised.
+    // The window's rectangle when neither minimised nor maximised, as it is
+    // stored (counted from the work area's corner).
     WindowRect NormalRect() const;
     // Posts the mode command (32770-32772) to the hidden window, which
     // recreates the main window in that mode.
@@ -113,6 +119,7 @@ private:
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
     bool RunBaseCommand(int id);
+    SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason);
 
     IMainWindowHost& host_;
     int templateId_;
@@ -121,7 +128,7 @@ private:
 };
 
 // Creates the main window for ViewMode `mode` (1 Compact, 2 Regular,
-// 3 Organize), owned by `owner`, without showing it: the application shows
-// it (RestoreApp) or keeps it hidden (HideApp). Null when it could not be
-// created.
+// 3 Organize), owned by `owner`, placed but empty and not shown: the
+// application shows it (RestoreApp) or keeps it hidden (HideApp), then calls
+// ShowCurrentList. Null when it could not be created.
 std::unique_ptr<CMainDlg> CreateMainWindow(IMainWindowHost& host, int mode, HWND owner);

@@ -22,9 +22,11 @@ SaveAnswer SaveWithRetry(HWND owner, CUrlListFile& list) {
 
 }  // namespace
 
+bool HasChangesToSave(const CUrlListFile& list) { return list.IsModified() && !list.IsReadOnly(); }
+
 SaveAnswer SavePrompt(HWND owner, CUrlListFile& list, const std::string& name, SaveReason reason,
                       bool withoutPrompt) {
-    if (list.IsReadOnly() || !list.IsModified()) return SaveAnswer::kGoOn;
+    if (!HasChangesToSave(list)) return SaveAnswer::kGoOn;
     if (!withoutPrompt) {
         const char* when = reason == SaveReason::kExiting ? "exiting" : "continuing";
         switch (MsgBoxFormatted(owner, IDS_SAVE_CHANGES, MsgBoxKind::kQuestionYesNoCancel,

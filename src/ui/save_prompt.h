@@ -16,6 +16,9 @@ enum class SaveAnswer {
     kCancel,   // stop what was about to happen
 };
 
+// A list with changes it can keep: only such a list is saved or asked about.
+bool HasChangesToSave(const CUrlListFile& list);
+
 // Nothing to do for a read-only or unchanged list. Otherwise the list is
 // saved, after asking (Yes/No/Cancel) unless `withoutPrompt`; a failed save
 // offers Abort, Retry and Ignore. `name` is the list's name in the question.

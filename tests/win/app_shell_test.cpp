@@ -15,6 +15,7 @@
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
+#include "win/handles.h"
 
 namespace {
 
@@ -61,7 +62,9 @@ protected:
 
     bool Start(const std::string& commandLine = "", const std::string& programName = "vellinor.exe") {
         programPath = folder.Path() + programName;
-        app = std::make_unique<CMainApp>(AppEnvironment{&registry, programPath});
+        environment.registry = &registry;
+        environment.programPath = programPath;
+        app = std::make_unique<CMainApp>(environment);
         return app->Start(commandLine);
     }
     HWND Main() const { return app->MainWindow() ? app->MainWindow()->Handle() : nullptr; }
@@ -73,6 +76,7 @@ protected:
     store::MemoryStore registry;
     std::string listPath;
     std::string programPath;
+    AppEnvironment environment;
     std::unique_ptr<CMainApp> app;
 };
 
@@ -90,6 +94,17 @@ TEST_F(AppShellTest, AStartShowsTheStoredListInTheStoredModeOwnedByTheHiddenWind
     EXPECT_TRUE(app->CurrentList().IsSameFile(listPath));
     EXPECT_EQ(app->Settings().RunState, kRunNormal);
     EXPECT_NE(app->BackgroundBrush(), nullptr);
+}
+
+TEST_F(AppShellTest, AQuestionAboutTheListAtStartHasTheWindowOnScreen) {
+    StoreSettings();
+    ::DeleteFileA(listPath.c_str());
+    CRecordingMessageBoxes boxes({IDNO});
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].caption, "Create New List?");
+    EXPECT_EQ(boxes.Shown()[0].owner, Main());
+    EXPECT_TRUE(boxes.Shown()[0].ownerVisible);
 }
 
 TEST_F(AppShellTest, AnOldInternetExplorerAsTheCurrentBrowserIsRecognisedAtStart) {
@@ -365,6 +380,34 @@ TEST_F(AppShellTest, ACancelledUninstallFromTheMenuGoesOnAndSavesAtTheEnd) {
     EXPECT_EQ(app->Settings().RunState, kRunNormal);
     app->End();
     EXPECT_EQ(StoredSettings().PreviousProgramPath, programPath);
+}
+
+// Setup may move the list files: the program lets go of its own meanwhile.
+TEST_F(AppShellTest, SetupAndUninstallRunWithTheListFileLetGo) {
+    StoreSettings();
+    bool writable = false;
+    const auto tryToWrite = [&] {
+        win::UniqueFile file(::CreateFileA(listPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        writable = static_cast<bool>(file);
+    };
+    environment.runSetup = [&](HWND, CAppSettings&) {
+        tryToWrite();
+        return SetupOutcome{};
+    };
+    environment.runUninstall = [&](HWND, CAppSettings&) {
+        tryToWrite();
+        return false;
+    };
+    for (int command : {ID_SETUP, ID_UNINSTALL}) {
+        ASSERT_TRUE(Start());
+        HWND before = Main();
+        writable = false;
+        Post(WM_COMMAND, command);
+        ASSERT_TRUE(PumpUntil([&] { return Main() && Main() != before; }));
+        EXPECT_TRUE(writable) << command;
+        app->End();
+    }
 }
 
 // --- the end of the program and of the session ---------------------------------------------

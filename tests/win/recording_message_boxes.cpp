@@ -11,7 +11,7 @@ CRecordingMessageBoxes::~CRecordingMessageBoxes() {
 
 int CRecordingMessageBoxes::Show(HWND owner, const std::string& text, const std::string& caption,
                                  MsgBoxKind kind) noexcept {
-    shown_.push_back({owner, caption, text, kind});
+    shown_.push_back({owner, caption, text, kind, owner && ::IsWindowVisible(owner)});
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
         return IDCANCEL;

@@ -15,6 +15,8 @@ struct ShownBox {
     std::string caption;
     std::string text;
     MsgBoxKind kind;
+    // Whether the owner was on screen when the box came up.
+    bool ownerVisible;
 };
 
 class CRecordingMessageBoxes final : public IMessageBoxes {

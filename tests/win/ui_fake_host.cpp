@@ -70,6 +70,15 @@ CFakeHost::~CFakeHost() {
     ::DeleteFileA(path_.c_str());
 }
 
+std::unique_ptr<CMainDlg> CFakeHost::OpenWindow(int mode, int show) {
+    settings_.ViewMode = mode;
+    auto window = CreateMainWindow(*this, mode, HiddenWindow());
+    if (!window) return nullptr;
+    ::ShowWindow(window->Handle(), show);
+    window->ShowCurrentList();
+    return window;
+}
+
 void CFakeHost::DiscardOtherList() {
     ++discards;
     other_.reset();

@@ -14,6 +14,7 @@
 #include "app/settings/app_settings.h"
 #include "app/store/memory_store.h"
 #include "model/url_list_file.h"
+#include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
 #include "win/window.h"
@@ -53,6 +54,10 @@ public:
     HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
+
+    // Creates the main window in `mode`, shows it with `show` and has it
+    // show the list, as the application does; null when it failed.
+    std::unique_ptr<CMainDlg> OpenWindow(int mode, int show);
 
     const std::string& ListPath() const { return path_; }
     void GiveOtherList(std::unique_ptr<CUrlListFile> other) { other_ = std::move(other); }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/win32/window_placement.h"
 #include "message_pump.h"
 #include "recording_message_boxes.h"
 #include "resource.h"
@@ -21,12 +22,7 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CMainDlg> Open(int mode) {
-        host_.Settings().ViewMode = mode;
-        auto window = CreateMainWindow(host_, mode, host_.HiddenWindow());
-        if (window) ::ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
-        return window;
-    }
+    std::unique_ptr<CMainDlg> Open(int mode) { return host_.OpenWindow(mode, SW_SHOWNOACTIVATE); }
 
     static HWND Item(const CMainDlg& window, int id) { return ::GetDlgItem(window.Handle(), id); }
     static RECT Rect(const CMainDlg& window, int id) { return ui::ControlRect(window.Handle(), id); }
@@ -358,6 +354,18 @@ TEST_F(MainWindowTest, AnUnchangedListClosesWithoutAQuestion) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(MainWindowTest, ExitingWhileHiddenShowsTheWindowOnlyToAsk) {
+    CRecordingMessageBoxes boxes({IDNO});
+    auto window = Open(kViewRegular);
+    ASSERT_TRUE(window);
+    ::ShowWindow(window->Handle(), SW_HIDE);
+    EXPECT_TRUE(window->QueryClose());
+    EXPECT_EQ(host_.restores, 0);
+    host_.CurrentList().SetModified();
+    EXPECT_TRUE(window->QueryClose());
+    EXPECT_EQ(host_.restores, 1);
+}
+
 TEST_F(MainWindowTest, CancellingTheSaveQuestionKeepsTheProgramRunning) {
     CRecordingMessageBoxes boxes({IDCANCEL});
     auto window = Open(kViewRegular);
@@ -526,6 +534,29 @@ TEST_F(MainWindowTest, StoredPlacementAndWidthsComeBack) {
     EXPECT_EQ(rect.bottom - rect.top, 500);
     EXPECT_EQ(Width(*window, IDC_CATEGORY_LIST), 200);
     EXPECT_EQ(Width(*window, IDC_SUBCATEGORY_LIST), 170);
+}
+
+// The stored rectangle counts from the work area's corner. With a taskbar
+// at the top or left, placing the window and storing it again must leave it
+// where it was, start after start.
+TEST_F(MainWindowTest, AStoredPlacementStaysPutBesideATaskbarAtTheTopLeft) {
+    const WorkAreaOverride area({30, 40, 1280, 1024});
+    const WindowRect stored = {60, 100, 560, 600};
+    const WindowRect onScreen = {90, 140, 590, 640};
+    host_.Settings().MainWindowRect = host_.Settings().CompactWindowRect = stored;
+    for (int mode : {kViewRegular, kViewCompact}) {
+        for (int start = 0; start < 3; ++start) {
+            auto window = Open(mode);
+            ASSERT_TRUE(window);
+            RECT rect{};
+            ::GetWindowRect(window->Handle(), &rect);
+            EXPECT_EQ((WindowRect{rect.left, rect.top, rect.right, rect.bottom}), onScreen)
+                << "mode " << mode << ", start " << start;
+            ::DestroyWindow(window->Handle());
+        }
+    }
+    EXPECT_EQ(host_.Settings().MainWindowRect, stored);
+    EXPECT_EQ(host_.Settings().CompactWindowRect, stored);
 }
 
 TEST_F(MainWindowTest, AStoredListBoxWidthOf100IsIgnored) {

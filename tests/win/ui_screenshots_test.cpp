@@ -44,11 +44,9 @@ protected:
     // Shows the window, lets it paint, and has `import` copy its rectangle
     // of the screen into `name`.png.
     void Take(int mode, const std::string& name) {
-        host_.Settings().ViewMode = mode;
-        auto window = CreateMainWindow(host_, mode, host_.HiddenWindow());
+        auto window = host_.OpenWindow(mode, SW_SHOW);
         ASSERT_TRUE(window);
         const HWND handle = window->Handle();
-        ::ShowWindow(handle, SW_SHOW);
         ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpUntil([] { return false; }, window.get(), 300);
 

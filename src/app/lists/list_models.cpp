@@ -14,6 +14,11 @@ void CListModels::DiscardOther() noexcept {
     otherIndex_ = -1;
 }
 
+void CListModels::CloseFiles() noexcept {
+    current_->CloseFile();
+    if (other_) other_->CloseFile();
+}
+
 void CListModels::SwapWithOther(int& currentIndex) noexcept {
     std::swap(current_, other_);
     std::swap(currentIndex, otherIndex_);

@@ -28,6 +28,8 @@ public:
     CUrlListFile* Other() noexcept { return other_.get(); }
     int OtherIndex() const noexcept { return otherIndex_; }
     void DiscardOther() noexcept;
+    // Both models let go of their list files (CUrlListFile::CloseFile).
+    void CloseFiles() noexcept;
 
     // Makes list `index` current; `currentIndex` is the list table's current
     // index, changed only on success. Selecting the list that is current
