@@ -30,11 +30,11 @@ TEST_F(NetscapeExport, WritesTheBookmarkFileLayout) {
     EXPECT_EQ(ListToNetscape(list, "My <List>", 1700000000),
               "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
               "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
-              "<title>My  List </title>\r\n<h1>My  List </h1>\r\n\r\n<dl><p>\r\n"
-              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">News  daily </h3>\r\n<dl><p>\r\n"
+              "<title>My &lt;List&gt;</title>\r\n<h1>My &lt;List&gt;</h1>\r\n\r\n<dl><p>\r\n"
+              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">News &lt;daily&gt;</h3>\r\n<dl><p>\r\n"
               "<dt><h3 FOLDED ADD_DATE=\"1700000000\">Sub</h3>\r\n<dl><p>\r\n"
               "        <dt><a href=\"javascript:alert(&quot;hi&quot;)\" ADD_DATE=\"1700000000\" LAST_VISIT=\"5\" "
-              "LAST_MODIFIED=\"5\">a b </a>\r\n<dd>one<br>two\r\n"
+              "LAST_MODIFIED=\"5\">a&lt;b&gt;</a>\r\n<dd>one<br>two\r\n"
               "<hr>\r\n"
               "</dl><p>\r\n<hr>\r\n"
               "</dl><p>\r\n<hr>\r\n"
@@ -43,8 +43,11 @@ TEST_F(NetscapeExport, WritesTheBookmarkFileLayout) {
 }
 
 TEST_F(NetscapeExport, ExportThenImportKeepsTheList) {
+    // Text that looks like markup or references stays text.
     const std::string text =
-        "<1>News\r\n\t<2>Daily\r\n\t\thttp://a/?x=1&y=2\tTom's \"page\" \xE9\t\xA6@1180000000\t\xA6+first\\nsecond\\n\r\n"
+        "<1>News <DL><p>\r\n\t<2></dl> & <hr>\r\n"
+        "\t\thttp://a/?x=1&y=2&amp;z\t<DT><A HREF=\"x\">Tom's \"page\" \xE9 &lt;\t\xA6@1180000000"
+        "\t\xA6+use <hr> or </DL> here\\nsee <DL><p> list<br>&#38;\\n\r\n"
         "\t\t------------------------------------------------------------\r\n\t\thttp://b/\tB\r\n"
         "\t<2>------------------------------------------------------------\r\n"
         "\t<2>Weekly\r\n\t\tjavascript:f(\"a\")\tC\r\n"
