@@ -4,12 +4,24 @@
 #include "exchange/netscape_bookmarks.h"
 #include "exchange_test_support.h"
 
+using testing_support::FailingWritesFileSystem;
 using testing_support::FixedClock;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
 
 namespace {
+
+// The longest file name a file in `folder` can have, at most 250 bytes.
+std::size_t LongestNameIn(const ScratchFolder& folder) {
+#ifdef _WIN32
+    constexpr std::size_t kLongestPath = 259;  // MAX_PATH without its terminating NUL
+    return std::min<std::size_t>(250, kLongestPath - folder.Path("").size());
+#else
+    (void)folder;
+    return 250;
+#endif
+}
 
 class NetscapeExport : public ::testing::Test {
 protected:
@@ -67,6 +79,27 @@ TEST_F(NetscapeExport, AFailedExportLeavesTheOldFile) {
     ASSERT_EQ(holder.Load(folder.Path("old.htm")), 0);
     EXPECT_NE(ExportNetscape(list, "list", folder.Path("old.htm")), 0);
     EXPECT_EQ(ReadBytes(folder.Path("old.htm")), "old bookmarks");
+}
+
+TEST_F(NetscapeExport, ATargetNearThePathLimitIsWrittenThroughAShortTemporaryFile) {
+    Load("<1>A\r\n");
+    const std::string target = folder.Path(std::string(LongestNameIn(folder) - 4, 'n') + ".htm");
+    FailingWritesFileSystem fullDisk(0);
+    ListEnvironment env = list.Environment();
+    env.files = &fullDisk;
+    CUrlListFile onFullDisk(env);
+    WriteBytes(folder.Path("same.txt"), "<1>A\r\n");
+    ASSERT_EQ(onFullDisk.Load(folder.Path("same.txt")), 0);
+    EXPECT_EQ(ExportNetscape(onFullDisk, "list", target), FailingWritesFileSystem::kDiskFull);
+    ASSERT_EQ(fullDisk.created.size(), 1u);
+    const std::string temporary = fullDisk.created[0];
+    EXPECT_EQ(platform::FolderOf(temporary), platform::FolderOf(target));
+    EXPECT_FALSE(fullDisk.Exists(temporary)) << "a failed write removes its temporary file";
+
+    WriteBytes(temporary, "another program's file");  // the name is taken now
+    ASSERT_EQ(ExportNetscape(list, "list", target), 0);
+    EXPECT_EQ(ReadBytes(temporary), "another program's file");
+    EXPECT_EQ(ReadBytes(target).rfind("<!DOCTYPE", 0), 0u);
 }
 
 }  // namespace
