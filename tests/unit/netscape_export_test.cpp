@@ -1,6 +1,8 @@
 // Writing lists as bookmark files, and reading them back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "exchange/netscape_bookmarks.h"
 #include "exchange_test_support.h"
 
