@@ -154,4 +154,19 @@ std::string DecodeCharacterReferences(std::string_view text, const platform::Cod
     return out;
 }
 
+std::string EncodeCharacterReferences(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace exchange

@@ -26,6 +26,10 @@ bool FindAttribute(std::string_view tag, std::string_view name, std::string_view
 // becomes "&lt;". Anything else after an '&' stays as it is.
 std::string DecodeCharacterReferences(std::string_view text, const platform::CodePage& codePage);
 
+// `text` with '&', '<', '>' and '"' written as references, so that no text can
+// open a tag or end an attribute and every text decodes back unchanged.
+std::string EncodeCharacterReferences(std::string_view text);
+
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool ContainsNoCase(std::string_view text, std::string_view part);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);

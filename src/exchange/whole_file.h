@@ -13,8 +13,8 @@ namespace exchange {
 platform::OsError ReadWholeFile(platform::FileSystem& files, const std::string& path,
                                 std::string& bytes);
 
-// Writes `bytes` to a file beside `path` and moves it over `path`: a failed
-// write leaves an existing file as it was. A file another program (or a list
+// Writes `bytes` to a new file beside `path` and moves it over `path`: a failed
+// write leaves an existing file as it was, and no other file is touched. A file another program (or a list
 // of this one) holds open against writers is refused, on every platform.
 platform::OsError WriteWholeFile(platform::FileSystem& files, const std::string& path,
                                  std::string_view bytes);

@@ -31,6 +31,7 @@ enum class OpenMode {
     ReadWriteDenyWrite,  // read and write; other processes may read, not write
     ReadShareAll,        // read only; others may read, write and delete
     CreateDenyWrite,     // create or truncate for writing, deny other writers
+    CreateNewDenyWrite,  // create a file that does not exist yet, deny other writers
 };
 
 enum class ErrorKind { None, NotFound, AccessOrSharing, Other };

@@ -115,6 +115,14 @@ TEST_F(FavoritesExport, HostileNamesStayInsideTheTarget) {
                               "out/a .. .. b/_/..url"}));
 }
 
+TEST_F(FavoritesExport, SubcategoriesWithoutACategoryStandSideBySideInTheTarget) {
+    Load("<1>---\r\n\t<2>Orphan one\r\n\t\thttp://1/\tone\r\n\t<2>Orphan two\r\n\t\thttp://2/\ttwo\r\n"
+         "<1>Last\r\n\t<2>Sub\r\n\t\thttp://l/\tL\r\n");
+    CRecordProblems problems(false);
+    ASSERT_EQ(ExportFavorites(list, target.string(), problems), 0);
+    EXPECT_EQ(Files(), (Lines{"list.txt", "out/Last/Sub/L.url", "out/Orphan one/one.url", "out/Orphan two/two.url"}));
+}
+
 TEST_F(FavoritesExport, AFailedTitleAsksWhetherToGoOn) {
     Load("<1>Cat\r\n\t<2>Sub\r\n\t\thttp://a/\tblocked\r\n\t\thttp://b/\tfine\r\n");
     fs::create_directories(target / "Cat" / "Sub" / "blocked.url");  // a folder where the file belongs

@@ -1,15 +1,29 @@
 // Writing lists as bookmark files, and reading them back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "exchange/netscape_bookmarks.h"
 #include "exchange_test_support.h"
 
+using testing_support::FailingWritesFileSystem;
 using testing_support::FixedClock;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
 
 namespace {
+
+// The longest file name a file in `folder` can have, at most 250 bytes.
+std::size_t LongestNameIn(const ScratchFolder& folder) {
+#ifdef _WIN32
+    constexpr std::size_t kLongestPath = 259;  // MAX_PATH without its terminating NUL
+    return std::min<std::size_t>(250, kLongestPath - folder.Path("").size());
+#else
+    (void)folder;
+    return 250;
+#endif
+}
 
 class NetscapeExport : public ::testing::Test {
 protected:
@@ -30,11 +44,11 @@ TEST_F(NetscapeExport, WritesTheBookmarkFileLayout) {
     EXPECT_EQ(ListToNetscape(list, "My <List>", 1700000000),
               "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
               "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
-              "<title>My  List </title>\r\n<h1>My  List </h1>\r\n\r\n<dl><p>\r\n"
-              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">News  daily </h3>\r\n<dl><p>\r\n"
+              "<title>My &lt;List&gt;</title>\r\n<h1>My &lt;List&gt;</h1>\r\n\r\n<dl><p>\r\n"
+              "<dt><h3 FOLDED ADD_DATE=\"1700000000\">News &lt;daily&gt;</h3>\r\n<dl><p>\r\n"
               "<dt><h3 FOLDED ADD_DATE=\"1700000000\">Sub</h3>\r\n<dl><p>\r\n"
               "        <dt><a href=\"javascript:alert(&quot;hi&quot;)\" ADD_DATE=\"1700000000\" LAST_VISIT=\"5\" "
-              "LAST_MODIFIED=\"5\">a b </a>\r\n<dd>one<br>two\r\n"
+              "LAST_MODIFIED=\"5\">a&lt;b&gt;</a>\r\n<dd>one<br>two\r\n"
               "<hr>\r\n"
               "</dl><p>\r\n<hr>\r\n"
               "</dl><p>\r\n<hr>\r\n"
@@ -43,8 +57,11 @@ TEST_F(NetscapeExport, WritesTheBookmarkFileLayout) {
 }
 
 TEST_F(NetscapeExport, ExportThenImportKeepsTheList) {
+    // Text that looks like markup or references stays text.
     const std::string text =
-        "<1>News\r\n\t<2>Daily\r\n\t\thttp://a/?x=1&y=2\tTom's \"page\" \xE9\t\xA6@1180000000\t\xA6+first\\nsecond\\n\r\n"
+        "<1>News <DL><p>\r\n\t<2></dl> & <hr>\r\n"
+        "\t\thttp://a/?x=1&y=2&amp;z\t<DT><A HREF=\"x\">Tom's \"page\" \xE9 &lt;\t\xA6@1180000000"
+        "\t\xA6+use <hr> or </DL> here\\nsee <DL><p> list<br>&#38;\\n\r\n"
         "\t\t------------------------------------------------------------\r\n\t\thttp://b/\tB\r\n"
         "\t<2>------------------------------------------------------------\r\n"
         "\t<2>Weekly\r\n\t\tjavascript:f(\"a\")\tC\r\n"
@@ -64,6 +81,27 @@ TEST_F(NetscapeExport, AFailedExportLeavesTheOldFile) {
     ASSERT_EQ(holder.Load(folder.Path("old.htm")), 0);
     EXPECT_NE(ExportNetscape(list, "list", folder.Path("old.htm")), 0);
     EXPECT_EQ(ReadBytes(folder.Path("old.htm")), "old bookmarks");
+}
+
+TEST_F(NetscapeExport, ATargetNearThePathLimitIsWrittenThroughAShortTemporaryFile) {
+    Load("<1>A\r\n");
+    const std::string target = folder.Path(std::string(LongestNameIn(folder) - 4, 'n') + ".htm");
+    FailingWritesFileSystem fullDisk(0);
+    ListEnvironment env = list.Environment();
+    env.files = &fullDisk;
+    CUrlListFile onFullDisk(env);
+    WriteBytes(folder.Path("same.txt"), "<1>A\r\n");
+    ASSERT_EQ(onFullDisk.Load(folder.Path("same.txt")), 0);
+    EXPECT_EQ(ExportNetscape(onFullDisk, "list", target), FailingWritesFileSystem::kDiskFull);
+    ASSERT_EQ(fullDisk.created.size(), 1u);
+    const std::string temporary = fullDisk.created[0];
+    EXPECT_EQ(platform::FolderOf(temporary), platform::FolderOf(target));
+    EXPECT_FALSE(fullDisk.Exists(temporary)) << "a failed write removes its temporary file";
+
+    WriteBytes(temporary, "another program's file");  // the name is taken now
+    ASSERT_EQ(ExportNetscape(list, "list", target), 0);
+    EXPECT_EQ(ReadBytes(temporary), "another program's file");
+    EXPECT_EQ(ReadBytes(target).rfind("<!DOCTYPE", 0), 0u);
 }
 
 }  // namespace

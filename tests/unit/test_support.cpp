@@ -45,6 +45,7 @@ std::unique_ptr<platform::OpenFile> FailingWritesFileSystem::Open(const std::str
                                                                   platform::OsError& error) {
     auto file = real_.Open(path, mode, error);
     if (!file) return nullptr;
+    if (mode == platform::OpenMode::CreateNewDenyWrite) created.push_back(path);
     return std::make_unique<BudgetedFile>(std::move(file), *this);
 }
 

@@ -47,7 +47,8 @@ private:
 };
 
 // The real file system, except that writes fail once `budget` bytes have been
-// written in all: a disk that fills up half-way through a save.
+// written in all: a disk that fills up half-way through a save. It keeps the
+// paths of the new files it was asked to create.
 class FailingWritesFileSystem final : public platform::FileSystem {
 public:
     explicit FailingWritesFileSystem(std::size_t budget) : budget_(budget) {}
@@ -80,6 +81,8 @@ public:
     std::string ErrorText(platform::OsError error) const override {
         return real_.ErrorText(error);
     }
+
+    std::vector<std::string> created;
 
 private:
     friend class BudgetedFile;

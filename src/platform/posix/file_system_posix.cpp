@@ -100,6 +100,7 @@ public:
         }
         int flags = mode == OpenMode::ReadShareAll ? O_RDONLY
                   : mode == OpenMode::ReadWriteDenyWrite ? O_RDWR
+                  : mode == OpenMode::CreateNewDenyWrite ? O_RDWR | O_CREAT | O_EXCL
                   : O_RDWR | O_CREAT;
         int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
         if (fd < 0) {
@@ -110,6 +111,7 @@ public:
             if (!LockAgainstWriters(fd)) {
                 error = EBUSY;
                 ::close(fd);
+                if (mode == OpenMode::CreateNewDenyWrite) ::unlink(path.c_str());  // ours alone
                 return nullptr;
             }
             // Truncate only once the file is ours, so a refused create

@@ -84,6 +84,8 @@ public:
             share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
         } else if (mode == OpenMode::CreateDenyWrite) {
             disposition = OPEN_ALWAYS;  // truncated below, once the file is ours
+        } else if (mode == OpenMode::CreateNewDenyWrite) {
+            disposition = CREATE_NEW;
         }
         HANDLE handle = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
