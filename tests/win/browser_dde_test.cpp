@@ -169,6 +169,26 @@ TEST_F(BrowserDdeTest, AFetchThatNobodyAnswersNamesTheBrowser) {
     EXPECT_EQ(browsersPageShown, 0);
 }
 
+TEST_F(BrowserDdeTest, AFetchWithoutABrowserAsksForOne) {
+    CRecordingMessageBoxes boxes{IDOK};
+    PendingFetchWindow pending;
+    FetchedPage page;
+    EXPECT_FALSE(FetchPage(Context(), nullptr, pending, page));
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, "You have not configured a Web browser to work with Vellinor.");
+    EXPECT_EQ(browsersPageShown, 1);
+}
+
+TEST_F(BrowserDdeTest, AWindowIsFoundByTheStartOfItsTitleOrUrl) {
+    StartBrowser(kGeneric, {"WWW_ListWindows * ids 11 12 13",
+                            "WWW_GetWindowInfo 11 text \"http://other.example/\",\"Other page\"",
+                            "WWW_GetWindowInfo 12 text \"http://found.example/a\",\"Found page\"",
+                            "WWW_GetWindowInfo 13 text \"\",\"\""});
+    EXPECT_EQ(Dde().DdeFindWindowByTitle("Found", 0), 12);
+    EXPECT_EQ(Dde().DdeFindWindowByTitle("http://found.example/abc", 0), 12);
+    EXPECT_EQ(Dde().DdeFindWindowByTitle("Nowhere", 0), 13);  // an empty title agrees with anything
+}
+
 // --- hostile browsers --------------------------------------------------------------
 
 TEST_F(BrowserDdeTest, HostileRepliesNeitherHangNorLeakAtomsOrMemory) {

@@ -3,6 +3,7 @@
 #include "browser/dde_text.h"
 #include "browser/win32/browser_dde.h"
 #include "browser/win32/ie_automation.h"
+#include "browser/win32/open_target.h"
 #include "dialogs/messages.h"
 #include "resource.h"
 
@@ -74,8 +75,7 @@ bool FetchPage(const BrowserContext& context, HWND owner, PendingFetchWindow& pe
     page = {};
     const BrowserTable& browsers = context.browsers;
     if (browsers.CurrentBrowser < 0) {
-        MsgBoxFromString(owner, IDS_NO_BROWSER, MsgBoxKind::kExclamation);
-        if (context.showBrowsersPage) context.showBrowsersPage(owner);
+        AskToConfigureBrowser(context, owner, IDS_NO_BROWSER);
     } else {
         MsgBoxFormatted(owner, IDS_CANNOT_FETCH_URL, MsgBoxKind::kExclamation, {browsers.Current().name});
     }

@@ -46,11 +46,6 @@ std::string UrlArgument(std::string_view url) {
     return quoted + '"';
 }
 
-void AskToConfigureBrowser(const BrowserContext& context, HWND owner, UINT message) {
-    MsgBoxFromString(owner, message, MsgBoxKind::kExclamation);
-    if (context.showBrowsersPage) context.showBrowsersPage(owner);
-}
-
 // The greatest full path (byte for byte) among the files matching
 // `pattern`; empty when no file matches.
 std::string GreatestMatch(const std::string& pattern) {
@@ -138,6 +133,11 @@ bool StartProgram(ILauncher& launcher, HWND owner, const std::string& program,
     LaunchResult result = launcher.StartProcess(commandLine, WorkingFolder(program));
     if (!result.ok && reportErrors) ShowStartError(owner, result.error);
     return result.ok;
+}
+
+void AskToConfigureBrowser(const BrowserContext& context, HWND owner, UINT message) {
+    MsgBoxFromString(owner, message, MsgBoxKind::kExclamation);
+    if (context.showBrowsersPage) context.showBrowsersPage(owner);
 }
 
 bool OpenListTitle(const BrowserContext& context, HWND owner, CUrlListFile& list, int item,

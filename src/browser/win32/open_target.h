@@ -35,6 +35,10 @@ bool ShellOpen(ILauncher& launcher, HWND owner, const std::string& file,
 bool StartProgram(ILauncher& launcher, HWND owner, const std::string& program,
                   const std::string& arguments, bool reportErrors);
 
+// Shows `message` (a browser problem from the string table) and then the
+// Preferences at the Web Browsers page.
+void AskToConfigureBrowser(const BrowserContext& context, HWND owner, UINT message);
+
 // Opens the title `item` of `list` (its target through aliases) as
 // `request` asks (its target is ignored); only when that succeeded the
 // title's Last Visited time becomes now.
