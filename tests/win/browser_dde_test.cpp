@@ -48,6 +48,13 @@ TEST_F(BrowserDdeTest, ANewWindowGetsOneOpenUrlForWindowZeroAndNoActivate) {
     EXPECT_TRUE(Dde().DdeOpenUrl("http://a.example/", true));
     WaitUntil([&] { return !fake->Requests().empty(); }, 5000);
     EXPECT_EQ(fake->Requests(), (std::vector<std::string>{"WWW_OpenURL\t\"http://a.example/\",,0,0,,,"}));
+
+    browsers.OldIE = true;  // cannot open new windows through DDE
+    EXPECT_FALSE(Dde().DdeOpenUrl("http://b.example/", true));
+    browsers.entries[0].ddeName.clear();
+    browsers.OldIE = false;
+    EXPECT_FALSE(Dde().DdeOpenUrl("http://c.example/", true));
+    EXPECT_EQ(fake->Requests().size(), 1u);
 }
 
 TEST_F(BrowserDdeTest, TheFrontmostWindowOfAGenericBrowserIsActivatedAsMinusOne) {
