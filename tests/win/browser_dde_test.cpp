@@ -207,32 +207,35 @@ TEST_F(BrowserDdeTest, HostileRepliesNeitherHangNorLeakAtomsOrMemory) {
         "WWW_GetWindowInfo * ackreq text \"http://ack/\",\"Ack\"",
         "WWW_GetWindowInfo * refuse",
     };
-    const std::vector<std::string> names = {kGeneric, "WWW_GetWindowInfo", "WWW_OpenURL", "-1",
-                                            "\"http://h/\",,0,0,,,"};
+    // Atoms travel between the processes while messages are under way, so
+    // they are only looked for, never taken away to be counted. The names
+    // are this run's own (the atom table outlives the processes): none is
+    // in the table before, none may be left after.
+    const std::string service = kGeneric + std::to_string(::GetCurrentProcessId());
+    const std::int32_t windowId = static_cast<std::int32_t>(::GetCurrentProcessId());
+    const std::string url = "http://h/" + service;
+    const std::vector<std::string> names = {service, "WWW_GetWindowInfo", "WWW_OpenURL",
+                                            WindowIdItem(windowId), OpenUrlItem(url, 0)};
+    auto atomsLeft = [&] { return AtomsPresent(names); };
     for (const char* rule : rules) {
-        StartBrowser(kGeneric, {rule, "WWW_OpenURL * id 77"});
-        std::vector<int> atomsBefore;
-        for (const std::string& name : names) atomsBefore.push_back(AtomReferences(name));
+        StartBrowser(service, {rule, "WWW_OpenURL * id 77"});
+        ASSERT_EQ(atomsLeft(), 0);
         std::size_t heapBefore = HeapBytesInUse();
 
         ULONGLONG start = ::GetTickCount64();
-        Dde().DdeGetWindowInfo(-1);
+        Dde().DdeGetWindowInfo(windowId);
         EXPECT_LT(::GetTickCount64() - start, 3 * CDdeClient::kReplyTimeoutMs) << rule;
-        EXPECT_TRUE(Dde().DdeOpenUrl("http://h/", true));
-        // Late answers and the id WWW_OpenURL sends back arrive after their
-        // conversations ended; the message loop takes them in.
-        auto settled = [&] {
-            for (std::size_t i = 0; i < names.size(); ++i)
-                if (AtomReferences(names[i]) != atomsBefore[i]) return false;
-            return true;
-        };
-        EXPECT_TRUE(WaitUntil(settled, 5000)) << rule;
+        EXPECT_TRUE(Dde().DdeOpenUrl(url, true));
+        // Late answers, refusals and the id WWW_OpenURL sends back arrive
+        // after their conversations ended; the message loop takes them in.
+        EXPECT_TRUE(WaitUntil([&] { return atomsLeft() == 0; }, 5000)) << rule;
         EXPECT_LT(HeapBytesInUse(), heapBefore + 256 * 1024) << rule;
         fake.reset();
     }
 }
 
 TEST_F(BrowserDdeTest, ABrowserThatDiesOrDataFromAStrangerChangeNothing) {
+    // (The item atom of the request it dies on is the dead browser's.)
     StartBrowser(kGeneric, {"WWW_GetWindowInfo * die"});
     EXPECT_FALSE(Dde().DdeGetWindowInfo(-1));
     EXPECT_TRUE(fake->Process().WaitForEnd(5000));
@@ -245,7 +248,7 @@ TEST_F(BrowserDdeTest, ABrowserThatDiesOrDataFromAStrangerChangeNothing) {
     ::GlobalUnlock(block);
     ::PostMessageA(window.Handle(), WM_DDE_DATA, reinterpret_cast<WPARAM>(::GetDesktopWindow()),
                    ::PackDDElParam(WM_DDE_DATA, reinterpret_cast<UINT_PTR>(block), item));
-    EXPECT_TRUE(WaitUntil([] { return AtomReferences("stranger item") == 0; }, 5000));
+    EXPECT_TRUE(WaitUntil([] { return AtomsPresent({"stranger item"}) == 0; }, 5000));
 }
 
 }  // namespace

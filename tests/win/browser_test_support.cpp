@@ -119,14 +119,11 @@ LaunchResult CRecordingLauncher::StartProcess(const std::string& commandLine,
     return answer;
 }
 
-int AtomReferences(const std::string& name) {
-    // The table offers no count: take the references away one by one and
-    // give them back.
-    int count = 0;
-    for (ATOM atom; (atom = ::GlobalFindAtomA(name.c_str())) != 0 && count < 10000; ++count)
-        ::GlobalDeleteAtom(atom);
-    for (int i = 0; i < count; ++i) ::GlobalAddAtomA(name.c_str());
-    return count;
+int AtomsPresent(const std::vector<std::string>& names) {
+    int present = 0;
+    for (const std::string& name : names)
+        if (::GlobalFindAtomA(name.c_str())) ++present;
+    return present;
 }
 
 std::size_t HeapBytesInUse() {

@@ -93,8 +93,8 @@ public:
     LaunchResult answer{true, 0};
 };
 
-// How many references the global atom table holds on `name` (0: none).
-int AtomReferences(const std::string& name);
+// How many of `names` the global atom table holds.
+int AtomsPresent(const std::vector<std::string>& names);
 // Bytes in use on the process heap, where global memory comes from.
 std::size_t HeapBytesInUse();
 
