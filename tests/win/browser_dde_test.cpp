@@ -107,25 +107,25 @@ TEST_F(BrowserDdeTest, SixConversationsAtATimeAndNamesThatFitASlot) {
     StartBrowser(kGeneric, {});
     CDdeClient& client = window.Client();
     std::vector<int> slots;
-    for (int i = 0; i < 6; ++i) slots.push_back(client.Connect(kGeneric, "WWW_ListWindows", 0));
+    for (int i = 0; i < 6; ++i) slots.push_back(client.DdeConnect(kGeneric, "WWW_ListWindows", 0));
     EXPECT_EQ(slots, (std::vector<int>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(client.SlotState(5), 2);
-    EXPECT_EQ(client.Connect(kGeneric, "WWW_ListWindows", 0), -1);
-    for (int slot : slots) client.Disconnect(slot);
-    EXPECT_EQ(client.Connect(std::string(32, 's'), "WWW_ListWindows", 0), -1);
-    EXPECT_EQ(client.Connect(kGeneric, std::string(64, 't'), 0), -1);
-    int slot = client.Connect(kGeneric, std::string(63, 't'), 0);
+    EXPECT_EQ(client.DdeConnect(kGeneric, "WWW_ListWindows", 0), -1);
+    for (int slot : slots) client.DdeDisconnect(slot);
+    EXPECT_EQ(client.DdeConnect(std::string(32, 's'), "WWW_ListWindows", 0), -1);
+    EXPECT_EQ(client.DdeConnect(kGeneric, std::string(64, 't'), 0), -1);
+    int slot = client.DdeConnect(kGeneric, std::string(63, 't'), 0);
     EXPECT_EQ(slot, 0);
-    client.Disconnect(slot);
+    client.DdeDisconnect(slot);
 }
 
 TEST_F(BrowserDdeTest, ABrowserOfAnotherThreadIsNotAccepted) {
     StartBrowser(kGeneric, {});
     CDdeClient& client = window.Client();
-    int slot = client.Connect(kGeneric, "WWW_ListWindows", ::GetCurrentThreadId());
+    int slot = client.DdeConnect(kGeneric, "WWW_ListWindows", ::GetCurrentThreadId());
     EXPECT_EQ(client.SlotState(slot), 1);
-    EXPECT_FALSE(client.Request(slot, "WWW_ListWindows"));
-    client.Disconnect(slot);
+    EXPECT_FALSE(client.DdeRequest(slot, "WWW_ListWindows"));
+    client.DdeDisconnect(slot);
 }
 
 // --- fetching ----------------------------------------------------------------------

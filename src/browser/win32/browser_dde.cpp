@@ -22,17 +22,17 @@ std::string WindowTitle(HWND window) {
 class Conversation {
 public:
     Conversation(CDdeClient& client, std::string_view service, std::string_view topic, DWORD filter)
-        : client_(client), slot_(client.Connect(service, topic, filter)) {}
-    ~Conversation() { client_.Disconnect(slot_); }
+        : client_(client), slot_(client.DdeConnect(service, topic, filter)) {}
+    ~Conversation() { client_.DdeDisconnect(slot_); }
     Conversation(const Conversation&) = delete;
     Conversation& operator=(const Conversation&) = delete;
 
     bool Connected() const { return slot_ >= 0; }
-    bool Request(std::string_view item) { return client_.Request(slot_, item); }
+    bool Request(std::string_view item) { return client_.DdeRequest(slot_, item); }
     // The reply's bytes; none when nothing arrived in time (`timedOut`) or the reply was empty.
     std::optional<std::string> Reply(bool* timedOut = nullptr) {
         std::string data;
-        int length = client_.WaitData(slot_, CDdeClient::kReplyTimeoutMs, data);
+        int length = client_.DdeWaitData(slot_, CDdeClient::kReplyTimeoutMs, data);
         if (timedOut) *timedOut = length < 0;
         if (length <= 0) return std::nullopt;
         return data;

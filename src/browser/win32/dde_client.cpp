@@ -33,28 +33,28 @@ bool SameName(const std::string& a, const std::string& b) {
 }  // namespace
 
 CDdeClient::~CDdeClient() {
-    for (int slot = 0; slot < kSlotCount; ++slot) Disconnect(slot);
+    for (int slot = 0; slot < kSlotCount; ++slot) DdeDisconnect(slot);
 }
 
 void CDdeClient::Attach(HWND clientWindow) noexcept {
-    for (int slot = 0; slot < kSlotCount; ++slot) Disconnect(slot);
+    for (int slot = 0; slot < kSlotCount; ++slot) DdeDisconnect(slot);
     client_ = clientWindow;
 }
 
-int CDdeClient::Connect(std::string_view service, std::string_view topic, DWORD threadFilter) noexcept {
+int CDdeClient::DdeConnect(std::string_view service, std::string_view topic, DWORD threadFilter) noexcept {
     try {
         if (!client_ || service.empty() || topic.empty() || service.size() > kMaxServiceChars ||
             topic.size() > kMaxTopicChars)
             return -1;
         auto free = std::find_if(slots_.begin(), slots_.end(),
-                                 [](const Conversation& c) { return c.state == kFree; });
+                                 [](const DdeConversation& c) { return c.state == kFree; });
         if (free == slots_.end()) return -1;
         std::string serviceName(service);
         std::string topicName(topic);
         win::UniqueGlobalAtom serviceAtom(::GlobalAddAtomA(serviceName.c_str()));
         win::UniqueGlobalAtom topicAtom(::GlobalAddAtomA(topicName.c_str()));
         if (!serviceAtom || !topicAtom) return -1;
-        *free = Conversation{};
+        *free = DdeConversation{};
         free->state = kInitiating;
         free->service = std::move(serviceName);
         free->topic = std::move(topicName);
@@ -68,7 +68,7 @@ int CDdeClient::Connect(std::string_view service, std::string_view topic, DWORD 
         initiating_ = false;
         if (!sent) {
             // A server may have accepted before the broadcast failed.
-            Disconnect(static_cast<int>(free - slots_.begin()));
+            DdeDisconnect(static_cast<int>(free - slots_.begin()));
             return -1;
         }
         return static_cast<int>(free - slots_.begin());
@@ -77,11 +77,11 @@ int CDdeClient::Connect(std::string_view service, std::string_view topic, DWORD 
     }
 }
 
-bool CDdeClient::Request(int slot, std::string_view item) noexcept {
+bool CDdeClient::DdeRequest(int slot, std::string_view item) noexcept {
     try {
         if (!ValidSlot(slot) || slots_[slot].state != kConnected || item.size() > kMaxItemChars)
             return false;
-        Conversation& c = slots_[slot];
+        DdeConversation& c = slots_[slot];
         win::UniqueGlobalAtom itemAtom(::GlobalAddAtomA(std::string(item).c_str()));
         if (!itemAtom) return false;
         if (!::PostMessageA(c.server, WM_DDE_REQUEST, reinterpret_cast<WPARAM>(client_),
@@ -97,9 +97,9 @@ bool CDdeClient::Request(int slot, std::string_view item) noexcept {
     }
 }
 
-int CDdeClient::WaitData(int slot, DWORD timeoutMs, std::string& data) noexcept {
+int CDdeClient::DdeWaitData(int slot, DWORD timeoutMs, std::string& data) noexcept {
     if (!ValidSlot(slot)) return 0;
-    Conversation& c = slots_[slot];
+    DdeConversation& c = slots_[slot];
     const ULONGLONG start = ::GetTickCount64();
     while (c.state == kWaiting) {
         MSG message;
@@ -123,11 +123,11 @@ int CDdeClient::WaitData(int slot, DWORD timeoutMs, std::string& data) noexcept 
     return length;
 }
 
-void CDdeClient::Disconnect(int slot) noexcept {
+void CDdeClient::DdeDisconnect(int slot) noexcept {
     if (!ValidSlot(slot) || slots_[slot].state == kFree) return;
     if (HWND server = slots_[slot].server)
         ::PostMessageA(server, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client_), 0);
-    slots_[slot] = Conversation{};
+    slots_[slot] = DdeConversation{};
 }
 
 int CDdeClient::SlotState(int slot) const noexcept {
@@ -151,15 +151,15 @@ std::optional<LRESULT> CDdeClient::OnMessage(UINT message, WPARAM wParam, LPARAM
     }
 }
 
-CDdeClient::Conversation* CDdeClient::ServerSlot(HWND server) noexcept {
+CDdeClient::DdeConversation* CDdeClient::ServerSlot(HWND server) noexcept {
     if (!server) return nullptr;
-    for (Conversation& c : slots_)
+    for (DdeConversation& c : slots_)
         if (c.state != kFree && c.server == server) return &c;
     return nullptr;
 }
 
 void CDdeClient::OnAck(HWND sender, LPARAM lParam) noexcept {
-    // Answers to WM_DDE_INITIATE are sent while Connect broadcasts; any
+    // Answers to WM_DDE_INITIATE are sent while DdeConnect broadcasts; any
     // other acknowledgement answers a request (a refusal, or the extra one
     // Wine's servers send after their data), also one that arrives after its
     // conversation ended. Its item atom and packed parameter are ours to free.
@@ -179,7 +179,7 @@ void CDdeClient::OnAck(HWND sender, LPARAM lParam) noexcept {
         if (service.empty() || topic.empty() || !sender) return;
         // Only the conversation being initiated takes a server, also when
         // another one with the same service and topic is open already.
-        for (Conversation& c : slots_) {
+        for (DdeConversation& c : slots_) {
             if (c.state != kInitiating || !SameName(c.service, service) || !SameName(c.topic, topic))
                 continue;
             if (c.threadFilter == 0 || ::GetWindowThreadProcessId(sender, nullptr) == c.threadFilter) {
@@ -202,7 +202,7 @@ void CDdeClient::OnData(HWND sender, LPARAM lParam) noexcept {
     if (!::UnpackDDElParam(WM_DDE_DATA, lParam, &low, &high)) return;
     HGLOBAL block = reinterpret_cast<HGLOBAL>(low);
     win::UniqueGlobalAtom item(static_cast<ATOM>(high));
-    Conversation* c = ServerSlot(sender);
+    DdeConversation* c = ServerSlot(sender);
     WORD flags = 0;
     if (block) {
         win::GlobalLockGuard<const char> lock(block);
@@ -240,9 +240,9 @@ void CDdeClient::OnData(HWND sender, LPARAM lParam) noexcept {
 
 void CDdeClient::OnTerminate(HWND sender) noexcept {
     if (!sender) return;
-    for (Conversation& c : slots_) {
+    for (DdeConversation& c : slots_) {
         if (c.state == kFree || c.server != sender) continue;
         ::PostMessageA(sender, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client_), 0);
-        c = Conversation{};
+        c = DdeConversation{};
     }
 }

@@ -4,10 +4,10 @@
 // conversations, makes its requests, waits a bounded time for each answer
 // and closes them again.
 //
-//     int slot = dde.Connect("opera", "WWW_GetWindowInfo", 0);
+//     int slot = dde.DdeConnect("opera", "WWW_GetWindowInfo", 0);
 //     std::string reply;
-//     if (dde.Request(slot, "-1") && dde.WaitData(slot, CDdeClient::kReplyTimeoutMs, reply) > 0) ...
-//     dde.Disconnect(slot);
+//     if (dde.DdeRequest(slot, "-1") && dde.DdeWaitData(slot, CDdeClient::kReplyTimeoutMs, reply) > 0) ...
+//     dde.DdeDisconnect(slot);
 //
 // The client window passes its WM_DDE_ACK, WM_DDE_DATA and WM_DDE_TERMINATE
 // to OnMessage. Every atom and global memory block a message brings is
@@ -45,16 +45,16 @@ public:
     // accepted (requests on it then fail); -1 when all slots are busy, a name
     // does not fit a slot or the broadcast failed. With a thread filter only
     // a server window of that thread is accepted.
-    int Connect(std::string_view service, std::string_view topic, DWORD threadFilter) noexcept;
+    int DdeConnect(std::string_view service, std::string_view topic, DWORD threadFilter) noexcept;
     // Posts WM_DDE_REQUEST for CF_TEXT; false when the slot has no idle
     // server or the item cannot travel as an atom (over 255 characters).
-    bool Request(int slot, std::string_view item) noexcept;
+    bool DdeRequest(int slot, std::string_view item) noexcept;
     // Waits for the answer, taking only WM_DDE_DATA from the queue: the
     // number of bytes received (> 0, in `data`), 0 when the answer carried
     // none, -1 on time-out.
-    int WaitData(int slot, DWORD timeoutMs, std::string& data) noexcept;
+    int DdeWaitData(int slot, DWORD timeoutMs, std::string& data) noexcept;
     // Ends the conversation and frees the slot.
-    void Disconnect(int slot) noexcept;
+    void DdeDisconnect(int slot) noexcept;
 
     // The handlers of the client window; std::nullopt for other messages.
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -65,7 +65,7 @@ public:
 private:
     enum State { kFree = 0, kInitiating = 1, kConnected = 2, kWaiting = 3 };
 
-    struct Conversation {
+    struct DdeConversation {
         HWND server = nullptr;
         DWORD threadFilter = 0;
         std::string data;
@@ -78,10 +78,10 @@ private:
     void OnAck(HWND sender, LPARAM lParam) noexcept;
     void OnData(HWND sender, LPARAM lParam) noexcept;
     void OnTerminate(HWND sender) noexcept;
-    Conversation* ServerSlot(HWND server) noexcept;
+    DdeConversation* ServerSlot(HWND server) noexcept;
     bool ValidSlot(int slot) const noexcept { return slot >= 0 && slot < kSlotCount; }
 
     HWND client_ = nullptr;
-    bool initiating_ = false;  // Connect is broadcasting WM_DDE_INITIATE
-    std::array<Conversation, kSlotCount> slots_;
+    bool initiating_ = false;  // DdeConnect is broadcasting WM_DDE_INITIATE
+    std::array<DdeConversation, kSlotCount> slots_;
 };
