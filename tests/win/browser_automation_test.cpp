@@ -45,6 +45,12 @@ TEST_F(BrowserAutomationTest, NavigatesAndReadsTheTopmostWindow) {
     HWND frame = FindIEWindow(nullptr);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(IEPageTitle(frame), "Example Page");
+    UseBrowser("iexplore");  // no DDE server: the window is found, its DDE id is not
+    HWND found = nullptr;
+    DWORD thread = 0;
+    EXPECT_EQ(CBrowserDde(window.Client(), browsers).FindFrontmostIEWindow(found, thread), -1);
+    EXPECT_EQ(found, frame);
+    EXPECT_EQ(thread, ::GetWindowThreadProcessId(frame, nullptr));
     EXPECT_TRUE(IENavigate("http://new.example/", true));
     EXPECT_TRUE(IENavigate("http://same.example/", false));
     std::string url;
