@@ -26,6 +26,8 @@ std::optional<LRESULT> CAppWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
     // Another instance's probe waits on this answer with a blocking send:
     // nothing else happens here.
     if (message == app_.ProbeMessage()) return static_cast<LRESULT>(message);
+    // The browsers' answers to the program's DDE conversations.
+    if (std::optional<LRESULT> result = app_.Dde().OnMessage(message, wParam, lParam)) return result;
     switch (message) {
         case WM_SYSCOMMAND:
             return OnSysCommand(wParam);

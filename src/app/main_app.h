@@ -26,6 +26,7 @@
 #include "app/setup_runs.h"
 #include "app/tray_icon.h"
 #include "app/win32/wait_cursor_win32.h"
+#include "browser/win32/dde_client.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -98,6 +99,8 @@ public:
 
     // --- state --------------------------------------------------------------
     CMainDlg* MainWindow() const noexcept { return mainWindow_.get(); }
+    // The browser conversations, with the hidden window as their client window.
+    CDdeClient& Dde() noexcept { return dde_; }
     UINT ProbeMessage() const noexcept { return probeMessage_; }
 
     // --- IMainWindowHost ------------------------------------------------------
@@ -147,6 +150,7 @@ private:
     win::UniqueAccelerators accelerators_;
     CColorResources colors_;
     win::UniqueWindowClass windowClass_;
+    CDdeClient dde_;
     CAppWindow appWindow_{*this};
     CTrayIcon tray_;
     std::unique_ptr<CMainDlg> mainWindow_;

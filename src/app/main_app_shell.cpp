@@ -9,11 +9,13 @@ void CMainApp::OnHiddenWindowCreated(HWND window) {
     ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
     ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     tray_.Attach(window, smallIcon_, CAppWindow::kTrayMessage);
+    dde_.Attach(window);
     if (settings_.Options.UseTray) SetTrayIcon(NIM_ADD, false);
     RegisterAppHotKeys();
 }
 
 void CMainApp::OnHiddenWindowDestroyed(HWND window) {
+    dde_.Attach(nullptr);
     tray_.Delete();
     ::UnregisterHotKey(window, CAppWindow::kAppHotKeyId);
     ::UnregisterHotKey(window, CAppWindow::kFetchHotKeyId);

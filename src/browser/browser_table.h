@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/store/key_value_store.h"
+#include "browser/browser_host.h"
 
 struct BrowserEntry {
     std::string name;
@@ -38,10 +39,19 @@ struct BrowserTable {
     const BrowserEntry& Entry(int index) const;
     const BrowserEntry& Current() const { return Entry(CurrentBrowser); }
 
-    // Rebuilds the table from the browsers registered with Windows, in the
-    // order Internet Explorer, Netscape Navigator, Opera; the first one found
-    // becomes current. Finding none leaves an empty table and CurrentBrowser as it was.
-    void DetectBrowsers(store::KeyValueStore& registry);
+    // Rebuilds the table from the browsers registered with Windows: the
+    // host's desktop browser, then the known ones in the order Internet
+    // Explorer, Netscape Navigator, Opera, then those Windows lists under
+    // Clients\StartMenuInternet (machine, then user; no DDE name) that are
+    // not in the table yet. The first one found becomes current. Finding
+    // none leaves an empty table and CurrentBrowser as it was.
+    void DetectBrowsers(store::KeyValueStore& registry, const BrowserHost& host = OsBrowserHost());
     // Recomputes OldIE for the current browser from Internet Explorer's "Version".
     void UpdateOldIE(store::KeyValueStore& registry);
+
+private:
+    void AddStartMenuBrowsers(store::KeyValueStore& registry, store::Root root,
+                              const BrowserHost& host);
+    // Program paths compare ignoring case, as Windows file names do.
+    bool HasProgram(std::string_view program) const;
 };

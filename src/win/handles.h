@@ -60,6 +60,15 @@ using UniqueGlobal = Unique<NullHandleTraits<HGLOBAL, &::GlobalFree>>;
 // Buffers that FormatMessageA allocates.
 using UniqueLocal = Unique<NullHandleTraits<HLOCAL, &::LocalFree>>;
 
+// A reference to a global atom (GlobalAddAtomA); DDE messages hand atoms
+// from one program to the other, so a sent atom is Release()d.
+struct GlobalAtomTraits {
+    using Handle = ATOM;
+    static Handle Invalid() noexcept { return 0; }
+    static void Close(Handle atom) noexcept { ::GlobalDeleteAtom(atom); }
+};
+using UniqueGlobalAtom = Unique<GlobalAtomTraits>;
+
 // A window class registered by this module (CWindow::RegisterClassNamed).
 struct WindowClassTraits {
     using Handle = ATOM;

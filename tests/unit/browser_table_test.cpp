@@ -11,11 +11,34 @@ using settings_test::Text;
 
 namespace {
 
+// A host that expands %HOME% and may offer a desktop browser.
+class TestHost final : public BrowserHost {
+public:
+    std::string ExpandEnvironment(const std::string& text) const override {
+        std::string expanded = text;
+        for (std::size_t at; (at = expanded.find("%HOME%")) != std::string::npos;)
+            expanded.replace(at, 6, "C:\\Home");
+        return expanded;
+    }
+    std::optional<BrowserEntry> DesktopBrowser() const override { return desktop; }
+    std::optional<BrowserEntry> desktop;
+};
+
 class BrowserTableTest : public ::testing::Test {
 protected:
     void Register(const std::string& key, const std::string& program) {
         registry.PutValue(store::Root::kLocalMachine, kAppPaths + key, "", Text(program));
     }
+    void RegisterClient(store::Root root, const std::string& key, const std::string& name,
+                        store::Value command) {
+        std::string path = "Software\\Clients\\StartMenuInternet\\" + key;
+        if (!name.empty()) registry.PutValue(root, path, "", Text(name));
+        registry.PutValue(root, path + "\\shell\\open\\command", "", std::move(command));
+    }
+    static store::Value Expandable(const std::string& text) {
+        return {store::ValueKind::kExpandableText, text + '\0'};
+    }
+    TestHost host;
     void SetIeVersion(const std::string& version) {
         registry.PutValue(store::Root::kLocalMachine, "Software\\Microsoft\\Internet Explorer",
                           "Version", Text(version));
@@ -26,7 +49,7 @@ protected:
 
 TEST_F(BrowserTableTest, OnlyOperaRegisteredGivesOneRow) {
     Register("Opera.exe", "C:\\Opera\\Opera.exe");
-    table.DetectBrowsers(registry);
+    table.DetectBrowsers(registry, host);
     ASSERT_EQ(table.Count(), 1);
     EXPECT_EQ(table.Entry(0).name, "Opera");
     EXPECT_EQ(table.Entry(0).programPath, "C:\\Opera\\Opera.exe");
@@ -37,7 +60,7 @@ TEST_F(BrowserTableTest, OnlyOperaRegisteredGivesOneRow) {
 TEST_F(BrowserTableTest, DetectionKeepsTheKnownOrder) {
     Register("Opera.exe", "C:\\Opera\\Opera.exe");
     Register("iexplore.exe", "C:\\IE\\IEXPLORE.EXE");  // key names ignore case
-    table.DetectBrowsers(registry);
+    table.DetectBrowsers(registry, host);
     ASSERT_EQ(table.Count(), 2);
     EXPECT_EQ(table.Entry(0).name, "Internet Explorer");
     EXPECT_EQ(table.Entry(0).ddeName, "iexplore");
@@ -48,7 +71,7 @@ TEST_F(BrowserTableTest, AllThreeKnownBrowsersAreFound) {
     Register("IEXPLORE.EXE", "ie.exe");
     Register("netscape.exe", "ns.exe");
     Register("Opera.exe", "op.exe");
-    table.DetectBrowsers(registry);
+    table.DetectBrowsers(registry, host);
     ASSERT_EQ(table.Count(), 3);
     EXPECT_EQ(table.Entry(1).name, "Netscape Navigator");
     EXPECT_EQ(table.Entry(1).ddeName, "netscape");
@@ -60,7 +83,7 @@ TEST_F(BrowserTableTest, NothingRegisteredLeavesAnEmptyTableAndTheCurrentIndex) 
     // A key without a default value does not count either.
     registry.PutValue(store::Root::kLocalMachine, std::string(kAppPaths) + "Opera.exe", "Path",
                       Text("C:\\Opera"));
-    table.DetectBrowsers(registry);
+    table.DetectBrowsers(registry, host);
     EXPECT_EQ(table.Count(), 0);
     EXPECT_EQ(table.CurrentBrowser, -1);
     EXPECT_EQ(table.Current().name, "");
@@ -69,8 +92,41 @@ TEST_F(BrowserTableTest, NothingRegisteredLeavesAnEmptyTableAndTheCurrentIndex) 
 
 TEST_F(BrowserTableTest, AProgramPathOverTheRegistryBufferIsNotUsed) {
     Register("Opera.exe", "C:\\" + std::string(260, 'o'));
-    table.DetectBrowsers(registry);
+    table.DetectBrowsers(registry, host);
     EXPECT_EQ(table.Count(), 0);
+}
+
+TEST_F(BrowserTableTest, TodaysBrowsersFollowTheKnownOnesWithoutDuplicates) {
+    Register("IEXPLORE.EXE", "C:\\IE\\iexplore.exe");
+    RegisterClient(store::Root::kLocalMachine, "IEXPLORE.EXE", "Internet Explorer",
+                   Text("\"C:\\IE\\IEXPLORE.EXE\""));
+    RegisterClient(store::Root::kLocalMachine, "Firefox-308046B0", "Mozilla Firefox",
+                   Text("\"C:\\Program Files\\Mozilla Firefox\\firefox.exe\" -osint -url \"%1\""));
+    RegisterClient(store::Root::kCurrentUser, "Firefox-308046B0", "Mozilla Firefox",
+                   Text("C:\\Program Files\\Mozilla Firefox\\FIREFOX.EXE"));
+    RegisterClient(store::Root::kCurrentUser, "Chromium", "",
+                   Expandable("%HOME%\\Chromium\\chrome.exe --single-argument %1"));
+    RegisterClient(store::Root::kLocalMachine, "Broken", "No command", Text(""));
+    table.DetectBrowsers(registry, host);
+    ASSERT_EQ(table.Count(), 3);
+    EXPECT_EQ(table.Entry(0).name, "Internet Explorer");
+    EXPECT_EQ(table.Entry(1).name, "Mozilla Firefox");
+    EXPECT_EQ(table.Entry(1).programPath, "C:\\Program Files\\Mozilla Firefox\\firefox.exe");
+    EXPECT_EQ(table.Entry(1).ddeName, "");
+    EXPECT_EQ(table.Entry(2).name, "Chromium");  // no name of its own: the key's
+    EXPECT_EQ(table.Entry(2).programPath, "C:\\Home\\Chromium\\chrome.exe");
+}
+
+TEST_F(BrowserTableTest, ExpandablePathsAreExpandedAndTheDesktopBrowserComesFirst) {
+    registry.PutValue(store::Root::kLocalMachine, kAppPaths + std::string("Opera.exe"), "",
+                      Expandable("%HOME%\\Opera\\Opera.exe"));
+    host.desktop = BrowserEntry{"Default Linux browser", "C:\\windows\\system32\\winebrowser.exe", ""};
+    table.DetectBrowsers(registry, host);
+    ASSERT_EQ(table.Count(), 2);
+    EXPECT_EQ(table.Entry(0).name, "Default Linux browser");
+    EXPECT_EQ(table.Entry(0).ddeName, "");
+    EXPECT_EQ(table.Entry(1).programPath, "C:\\Home\\Opera\\Opera.exe");
+    EXPECT_EQ(table.CurrentBrowser, 0);
 }
 
 // --- kinds --------------------------------------------------------------------------

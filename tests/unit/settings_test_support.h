@@ -18,6 +18,21 @@ inline constexpr const char* kAppFolder = "C:\\Tools\\Links\\";
 inline constexpr const char* kBackupFile = "C:\\Tools\\Links\\Vellin.sav";
 inline constexpr const char* kAppPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
+// Detection as on Windows, also when the tests run under Wine: nothing to
+// expand, no desktop browser of the host's own.
+class WindowsHost final : public BrowserHost {
+public:
+    std::string ExpandEnvironment(const std::string& text) const override { return text; }
+    std::optional<BrowserEntry> DesktopBrowser() const override { return std::nullopt; }
+};
+
+inline SettingsEnvironment TestEnvironment() {
+    static const WindowsHost host;
+    SettingsEnvironment env;
+    env.browserHost = &host;
+    return env;
+}
+
 inline store::Value Text(const std::string& text) {
     return {store::ValueKind::kText, text + '\0'};
 }
@@ -59,14 +74,14 @@ protected:
     }
     // A fresh program start on the same store.
     CAppSettings Reloaded() {
-        CAppSettings fresh(store);
+        CAppSettings fresh(store, TestEnvironment());
         fresh.AppFolder = kAppFolder;
         fresh.LoadSettings();
         return fresh;
     }
 
     store::MemoryStore store;
-    CAppSettings settings{store};
+    CAppSettings settings{store, TestEnvironment()};
 };
 
 }  // namespace settings_test

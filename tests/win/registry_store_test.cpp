@@ -46,7 +46,7 @@ TEST_F(RegistryStoreTest, ValuesReadBackWithTheirKinds) {
     ASSERT_TRUE(key->Read("binary", value));
     EXPECT_EQ(value.kind, store::ValueKind::kOther);
     ASSERT_TRUE(key->Read("expand", value));
-    EXPECT_EQ(value.kind, store::ValueKind::kText);
+    EXPECT_EQ(value.kind, store::ValueKind::kExpandableText);
     EXPECT_FALSE(key->Read("missing", value));
 }
 

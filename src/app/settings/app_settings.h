@@ -18,6 +18,7 @@
 #include "app/settings/wait_cursor.h"
 #include "app/settings/window_rect.h"
 #include "app/store/key_value_store.h"
+#include "browser/browser_host.h"
 #include "browser/browser_table.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -75,6 +76,8 @@ struct SettingsEnvironment {
     platform::FileSystem* files = &platform::OsFileSystem();
     const platform::CodePage* codePage = &platform::AnsiCodePage();
     WaitCursor* waitCursor = nullptr;
+    // Detection of the installed browsers asks it for the desktop's own browser.
+    const BrowserHost* browserHost = &OsBrowserHost();
 };
 
 class CAppSettings {

@@ -117,14 +117,14 @@ bool CAppSettings::LoadSettings() {
         return true;
     }
     if (RestoreSettingsBackup()) return true;
-    Browsers.DetectBrowsers(registry_);
+    Browsers.DetectBrowsers(registry_, *env_.browserHost);
     return false;
 }
 
 void CAppSettings::ReadSettings(const store::StoreKey& key) {
     ReadValues(key);
     ReadTables(key);
-    if (Browsers.Count() == 0) Browsers.DetectBrowsers(registry_);
+    if (Browsers.Count() == 0) Browsers.DetectBrowsers(registry_, *env_.browserHost);
     ClampIndex(Browsers.CurrentBrowser, Browsers.Count());
     ClampIndex(Lists.CurrentList, Lists.Count());
 }

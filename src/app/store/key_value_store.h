@@ -11,12 +11,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace store {
 
 enum class Root { kCurrentUser, kLocalMachine };
 
-enum class ValueKind { kText, kNumber, kOther };  // REG_SZ/REG_EXPAND_SZ, REG_DWORD, the rest
+// REG_SZ, REG_EXPAND_SZ (a text with %VARIABLE% references), REG_DWORD, the rest.
+enum class ValueKind { kText, kExpandableText, kNumber, kOther };
 
 // A value as stored: its kind and its raw bytes (texts usually end with a zero byte).
 struct Value {
@@ -39,6 +41,7 @@ public:
     // Deletes a subkey that has no subkeys of its own.
     virtual bool DeleteSubkey(std::string_view path) = 0;
     virtual int SubkeyCount() const = 0;  // -1 when it cannot be told
+    virtual std::vector<std::string> SubkeyNames() const = 0;
     // Writes an image of this key with all its subkeys to `file`, replacing
     // any file of that name.
     virtual bool SaveImage(const std::string& file) = 0;

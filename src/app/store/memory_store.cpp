@@ -121,6 +121,13 @@ public:
         return node_->deleted ? -1 : static_cast<int>(node_->subkeys.size());
     }
 
+    std::vector<std::string> SubkeyNames() const override {
+        std::vector<std::string> names;
+        if (!node_->deleted)
+            for (const auto& entry : node_->subkeys) names.push_back(entry.first);
+        return names;
+    }
+
     bool SaveImage(const std::string& file) override {
         if (node_->deleted) return false;
         store_.images_[file] = DeepCopy(*node_);

@@ -22,13 +22,16 @@ bool WriteNumbered(StoreKey& key, std::string_view subkey, const std::vector<Ite
 }  // namespace
 
 bool ReadText(const StoreKey& key, std::string_view name, std::size_t maxChars,
-              std::string& text) {
+              std::string& text, bool* expandable) {
     Value value;
-    if (!key.Read(name, value) || value.kind != ValueKind::kText) return false;
+    if (!key.Read(name, value) ||
+        (value.kind != ValueKind::kText && value.kind != ValueKind::kExpandableText))
+        return false;
     std::string_view data = value.data;
     data = data.substr(0, data.find('\0'));
     if (data.size() > maxChars) return false;
     text.assign(data);
+    if (expandable) *expandable = value.kind == ValueKind::kExpandableText;
     return true;
 }
 

@@ -19,9 +19,10 @@ inline constexpr std::size_t kMaxSettingChars = 255;
 // Longest text ReadRegistryString returns (a 260-byte buffer).
 inline constexpr std::size_t kMaxRegistryStringChars = 259;
 
-// A text value of at most `maxChars` characters (up to its first zero byte).
+// A text value of at most `maxChars` characters (up to its first zero byte);
+// `expandable` tells whether it holds %VARIABLE% references to expand.
 bool ReadText(const StoreKey& key, std::string_view name, std::size_t maxChars,
-              std::string& text);
+              std::string& text, bool* expandable = nullptr);
 // A 32-bit number stored as exactly four bytes.
 bool ReadNumber(const StoreKey& key, std::string_view name, std::uint32_t& number);
 

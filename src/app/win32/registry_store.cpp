@@ -40,7 +40,8 @@ win::UniqueKey CreateKey(HKEY parent, std::string_view path) {
 
 store::ValueKind KindOf(DWORD type) {
     switch (type) {
-        case REG_SZ: case REG_EXPAND_SZ: return store::ValueKind::kText;
+        case REG_SZ: return store::ValueKind::kText;
+        case REG_EXPAND_SZ: return store::ValueKind::kExpandableText;
         case REG_DWORD: return store::ValueKind::kNumber;
         default: return store::ValueKind::kOther;
     }
@@ -127,6 +128,19 @@ public:
                                nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             return -1;
         return static_cast<int>(subkeys);
+    }
+
+    std::vector<std::string> SubkeyNames() const override {
+        std::vector<std::string> names;
+        char name[256];  // the longest key name is 255 characters
+        for (DWORD index = 0;; ++index) {
+            DWORD length = sizeof name;
+            if (::RegEnumKeyExA(key_.Get(), index, name, &length, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS)
+                break;
+            names.emplace_back(name, length);
+        }
+        return names;
     }
 
     bool SaveImage(const std::string& file) override {
