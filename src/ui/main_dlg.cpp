@@ -53,10 +53,11 @@ bool CMainDlg::OnInit() {
     CreateToolTips();
     host_.OpenCurrentList(window, false);
     ShowSelection(-1, true, true);
+    FocusFindField();
+    // After the focus: a new title started now keeps it.
     EnterStartMode();
     Settings().RunState = kRunNormal;
     UpdateStatusLine();
-    FocusFindField();
     return false;
 }
 

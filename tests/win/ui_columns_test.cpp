@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "main_window_fixture.h"
+#include "message_pump.h"
 #include "model/title_text.h"
 #include "recording_message_boxes.h"
 #include "win/handles.h"
@@ -230,6 +231,22 @@ TEST_F(ColumnsTest, AFetchedTitleWithoutCategoryLandsUnderUncategorized) {
     EXPECT_EQ(Entry(*window, IDC_CATEGORY_LIST, Selection(*window, IDC_CATEGORY_LIST)), "Uncategorized");
     EXPECT_EQ(Entry(*window, IDC_TITLE_LIST, 0), "Fetched Page");
     EXPECT_EQ(Text(*window, IDC_LAST_VISITED), "moments ago");
+}
+
+TEST_F(ColumnsTest, ANewTitleInCompactModeIsStartedInOrganizeMode) {
+    auto compact = Open(kViewCompact);
+    ASSERT_TRUE(compact);
+    Command(*compact, IDC_NEW_TITLE);
+    EXPECT_EQ(host_.Settings().RunState, kRunNewTitle);
+    EXPECT_TRUE(PumpUntil([&] { return host_.Hidden().Saw(WM_COMMAND, ID_ORGANIZE_MODE); }, compact.get(), 2000));
+    compact.reset();
+    host_.startCategory = 0;
+    auto window = Open(kViewOrganize);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(host_.Settings().RunState, kRunNormal);
+    EXPECT_EQ(::GetFocus(), Item(*window, IDC_TITLE_NAME));
+    EXPECT_EQ(Selection(*window, IDC_TITLE_LIST), -1);
+    EXPECT_EQ(Text(*window, IDC_SUBCATEGORY_NAME), "Daily");
 }
 
 // --- status line and help ----------------------------------------------------------------------

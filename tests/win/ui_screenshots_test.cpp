@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "message_pump.h"
@@ -43,10 +44,12 @@ protected:
 
     // Shows the window, lets it paint, and has `import` copy its rectangle
     // of the screen into `name`.png.
-    void Take(int mode, const std::string& name) {
+    // `prepare` brings the window into the state to show.
+    void Take(int mode, const std::string& name, const std::function<void(CMainDlg&)>& prepare = {}) {
         host_.Settings().ViewMode = mode;
         auto window = CreateMainWindow(host_, mode, host_.HiddenWindow());
         ASSERT_TRUE(window);
+        if (prepare) prepare(*window);
         const HWND handle = window->Handle();
         ::ShowWindow(handle, SW_SHOW);
         ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -82,5 +85,13 @@ protected:
 TEST_F(ScreenshotTest, RegularMode) { Take(kViewRegular, "main-regular"); }
 TEST_F(ScreenshotTest, OrganizeMode) { Take(kViewOrganize, "main-organize"); }
 TEST_F(ScreenshotTest, CompactMode) { Take(kViewCompact, "main-compact"); }
+// A fetched title waiting to be added under a category and subcategory
+// that do not exist yet.
+TEST_F(ScreenshotTest, OrganizeModeWithAFetchedTitle) {
+    host_.startCategory = -1;
+    host_.browser.fetchable = {"http://example.com/fetched", "A fetched page"};
+    Take(kViewOrganize, "main-organize-fetched",
+         [](CMainDlg& window) { ::SendMessageA(window.Handle(), WM_COMMAND, IDC_FETCH, 0); });
+}
 
 }  // namespace
