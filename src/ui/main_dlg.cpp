@@ -330,6 +330,13 @@ void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {
                     reinterpret_cast<LPARAM>(host_.ButtonBitmap(bitmapId)));
 }
 
+void CMainDlg::SetButtonState(int controlId, bool enabled, int bitmapId) const noexcept {
+    if ((::IsWindowEnabled(Item(controlId)) != FALSE) != enabled) EnableItem(controlId, enabled);
+    if (::SendMessageA(Item(controlId), STM_GETIMAGE, IMAGE_BITMAP, 0) !=
+        reinterpret_cast<LRESULT>(host_.ButtonBitmap(bitmapId)))
+        SetButtonImage(controlId, bitmapId);
+}
+
 void CMainDlg::PlaceAtStoredRect(const WindowRect& stored, int minWidth, int minHeight) const {
     if (!stored.IsEmpty()) {
         const WindowRect area = WorkArea();

@@ -99,6 +99,8 @@ protected:
 
     // Puts a picture on a picture button.
     void SetButtonImage(int controlId, int bitmapId) const noexcept;
+    // Enables a picture button and gives it a picture, repainting only what changed.
+    void SetButtonState(int controlId, bool enabled, int bitmapId) const noexcept;
     void LoadPictures();
     template <std::size_t n>
     void SetButtonImages(const ButtonImage (&images)[n]) const noexcept {

@@ -112,7 +112,6 @@ void CMainDlg::UpdateCommandState() const {
 
     // The Open button says what opening would do.
     const bool title = HasSelectedTitle();
-    EnableItem(IDC_OPEN, title);
     const std::string_view url = title ? TitleUrl(list.ItemText(list.SelectedItem(kTitle))) : std::string_view();
     int picture = IDB_OPEN;
     if (url.empty()) {
@@ -120,7 +119,7 @@ void CMainDlg::UpdateCommandState() const {
     } else if (IsInternetUrl(url) && !Settings().Options.OpenInNewWindow) {
         picture = IDB_OPEN_FRONTMOST;
     }
-    SetButtonImage(IDC_OPEN, picture);
+    SetButtonState(IDC_OPEN, title, picture);
 }
 
 void CMainDlg::UpdateStatusLine() {

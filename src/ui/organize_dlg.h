@@ -99,7 +99,6 @@ private:
     // Enabling and pictures (organize_selection.cpp).
     void UpdateLevelControls(int level);
     void UpdateMarkButtons();
-    void SetButtonState(int id, bool enabled, int picture) const noexcept;
     // The message-line help over a control or a menu item.
     HelpState CurrentHelpState() const;
     void OnHelpCursor(HWND over, int hitTest);

@@ -112,13 +112,6 @@ void COrganizeDlg::ShowLevel(int level, bool setSelection, int fromLevel) {
 
 // --- enabling -------------------------------------------------------------------------
 
-void COrganizeDlg::SetButtonState(int id, bool enabled, int picture) const noexcept {
-    EnableItem(id, enabled);
-    if (::SendMessageA(Item(id), STM_GETIMAGE, IMAGE_BITMAP, 0) !=
-        reinterpret_cast<LRESULT>(Host().ButtonBitmap(picture)))
-        SetButtonImage(id, picture);
-}
-
 void COrganizeDlg::UpdateControls() {
     if (organizing_) {
         CUpdating updating(*this);
