@@ -128,8 +128,8 @@ protected:
     // brings the idle text back.
     void ShowMessageHelp(int id);
     void FocusFindField() const noexcept;
-    // The list and level that hold marks (the current list's, else the
-    // other list's); null when none.
+    // The list that holds marks (the current list, else the other list);
+    // null when neither does.
     const CUrlListFile* MarkedList() const;
     // Marked items can be inserted: their parent level has a selection, or
     // every level above them is selected or a named new entry.
