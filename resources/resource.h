@@ -79,6 +79,7 @@
 #define IDS_OVERWRITE_MOVED_LIST 284
 #define IDS_DELETE_ALL 285
 #define IDS_DELETE_ORIGINALS 286
+#define IDS_TEXT_NOT_ALLOWED 287
 
 /* Controls of the main window (templates 100 and 101). Per level (category,
  * subcategory, title) the ids run in steps of one: name field 1000 + level,
@@ -148,6 +149,8 @@
 #define IDR_MAIN_MENU 164
 #define IDR_MAIN_ACCELERATORS 150
 #define IDR_COMPACT_ACCELERATORS 151
+/* The last-visited text's context menu. */
+#define IDR_LAST_VISITED_MENU 203
 
 /* Button pictures (scripts/make-bitmaps.py draws them in three marker
  * colours that are mapped to the window's colours when they are loaded). */

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/settings/app_settings.h"
+#include "model/title_text.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"
@@ -75,10 +76,10 @@ void CCompactDlg::OnSize(int width, int height) {
 bool CCompactDlg::OnViewCommand(int id, int code, HWND) {
     switch (id) {
     case IDC_TITLE_LIST:
-        if (code == LBN_SELCHANGE) {
-            List().Select(kTitle, titles_.Selection(), SelectMode::kSingleChild);
-            ShowSelection(kTitle);
-        }
+        if (code == LBN_SELCHANGE) SelectEntry(kTitle, titles_.Selection(), SelectMode::kSingleChild);
+        return true;
+    case IDC_NEW_TITLE:
+        SwitchToOrganize(kRunNewTitle);
         return true;
     case IDC_CATEGORY_POPUP:
     case IDC_SUBCATEGORY_POPUP:
@@ -93,20 +94,40 @@ bool CCompactDlg::OnViewCommand(int id, int code, HWND) {
     }
 }
 
-void CCompactDlg::ShowSelection(int fromLevel) {
+HWND CCompactDlg::LevelBox(int level) const { return level == kTitle ? titles_.Handle() : nullptr; }
+
+void CCompactDlg::ShowSelection(int fromLevel, bool, bool) {
     const CUrlListFile& list = List();
     const int perColumn = MenuItemsPerColumn();
-    if (fromLevel < 0) {
+    int level = fromLevel;
+    if (level < 0) {
         popups_[kCategory] = BuildLevelMenu(list, kCategory, perColumn);
-        fromLevel = 0;
+        level = 0;
     }
-    for (int level = fromLevel; level < kTitle; ++level) {
+    for (; level < kTitle; ++level) {
         const int item = list.SelectedItem(level);
-        SetItemText(IDC_CATEGORY_NAME + level, item > 0 ? std::string(list.DisplayName(item)) : std::string());
+        const bool valid = item > 0 && !list.Item(item).Has(ItemFlags::kSeparator);
+        SetItemText(IDC_CATEGORY_NAME + level, valid ? std::string(list.DisplayName(item)) : std::string());
+        if (valid) {
+            ::CheckMenuRadioItem(popups_[level].Get(), 0, static_cast<UINT>(list.Last(level)),
+                                 static_cast<UINT>(list.Selection(level)), MF_BYPOSITION);
+        }
         if (level + 1 < kTitle) popups_[level + 1] = BuildLevelMenu(list, level + 1, perColumn);
     }
     if (fromLevel < kTitle) titles_.Fill(list, Settings().RecentPeriod);
-    titles_.SetSelection(list.Selection(kTitle));
+    const bool title = HasSelectedTitle();
+    titles_.SetSelection(title ? list.Selection(kTitle) : -1);
+    SetToolTipText(IDC_OPEN, title ? std::string(TitleUrl(list.ItemText(list.SelectedItem(kTitle)))) : std::string());
+    ShowLastVisited();
+    if (title && ::GetFocus() != Item(IDC_FIND_TEXT)) ::SendMessageA(Handle(), DM_SETDEFID, IDC_OPEN, 0);
+    UpdateControls();
+}
+
+void CCompactDlg::EnterNewUrl(const std::string&, const std::string&, bool) { SwitchToOrganize(kRunFetchUrl); }
+
+void CCompactDlg::SwitchToOrganize(int runState) {
+    Settings().RunState = runState;
+    PostModeSwitch(ID_ORGANIZE_MODE);
 }
 
 void CCompactDlg::ChooseFromPopup(int level) {
@@ -118,8 +139,7 @@ void CCompactDlg::ChooseFromPopup(int level) {
     const int chosen = static_cast<int>(
         ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, Handle(), nullptr));
     if (chosen <= 0) return;
-    List().Select(level, chosen - 1, SelectMode::kSingleChild);
-    ShowSelection(level);
+    SelectEntry(level, chosen - 1, SelectMode::kSingleChild);
     // A category without a chosen subcategory goes straight on to choosing one.
     if (level == kCategory && ItemText(IDC_SUBCATEGORY_NAME).empty()) ChooseFromPopup(kSubcategory);
 }

@@ -12,12 +12,15 @@ public:
     CCompactDlg(IMainWindowHost& host, HWND owner);
 
     void StorePlacement() override;
+    void ShowSelection(int fromLevel, bool setSelection, bool clearPending) override;
+    // Editing happens in Organize mode: the window is recreated there.
+    void EnterNewUrl(const std::string& url, const std::string& title, bool visited) override;
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PlaceWindow() override;
     void LoadButtonImages() override;
-    void ShowSelection(int fromLevel) override;
+    HWND LevelBox(int level) const override;
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
 
@@ -25,6 +28,8 @@ private:
     void OnSize(int width, int height);
     // Opens the popup of level 0 or 1 and selects what the user chooses.
     void ChooseFromPopup(int level);
+    // Asks for Organize mode, with the action the new window starts with.
+    void SwitchToOrganize(int runState);
     // How many menu items fit in one screen column.
     int MenuItemsPerColumn() const noexcept;
 

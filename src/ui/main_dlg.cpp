@@ -1,5 +1,6 @@
 #include "ui/main_dlg.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -20,15 +21,11 @@ constexpr UINT kBrowserPopup = 2;
 constexpr UINT kFirstModeItem = 0;
 constexpr UINT kLastModeItem = 2;
 
-const char* const kMarkLevelWords[kLevelCount][2] = {
-    {"category", "categories"}, {"subcategory", "subcategories"}, {"title", "titles"}};
-
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
-// The list's name as configured, else its file.
-std::string ListName(const CAppSettings& settings, const CUrlListFile& list) {
-    const int index = settings.FindListByFile(list.Path());
-    return index >= 0 ? settings.Lists.Entry(index).name : list.Path();
+bool IsStaticControl(HWND control) {
+    char name[16] = {};
+    return control && ::GetClassNameA(control, name, sizeof name) > 0 && lstrcmpiA(name, "Static") == 0;
 }
 
 }  // namespace
@@ -53,16 +50,18 @@ bool CMainDlg::OnInit() {
     LoadMenuBar();
     PlaceWindow();
     LoadPictures();
+    CreateToolTips();
     return false;
 }
 
 void CMainDlg::ShowCurrentList() {
     host_.OpenCurrentList(Handle(), false);
-    ShowSelection(-1);
+    ShowSelection(-1, true, true);
+    FocusFindField();
+    // After the focus: a new title started now keeps it.
     EnterStartMode();
     Settings().RunState = kRunNormal;
     UpdateStatusLine();
-    FocusFindField();
 }
 
 // The menu bar takes its height from the client area; the window grows by
@@ -114,6 +113,12 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_CLOSE:
         RequestExit();
         return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) == Item(IDC_LAST_VISITED)) {
+            ShowLastVisitedMenu(lParam);
+            return 0;
+        }
+        break;
     default:
         break;
     }
@@ -124,10 +129,26 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
     // Enter and Esc reach a dialog as IDOK and IDCANCEL; neither may close
     // the main window.
     if (id == IDOK || id == IDCANCEL) return true;
-    return RunBaseCommand(id) || OnViewCommand(id, code, control);
+    // A picture button tells when it is enabled or disabled; that is no click.
+    if ((code == STN_ENABLE || code == STN_DISABLE) && IsStaticControl(control)) return true;
+    return RunBaseCommand(id, code) || OnViewCommand(id, code, control);
 }
 
-bool CMainDlg::RunBaseCommand(int id) {
+bool CMainDlg::RunBaseCommand(int id, int code) {
+    switch (id) {
+    case IDC_TITLE_LIST:
+        // A double click, or the list box's one-click message (the same code).
+        if (code != LBN_DBLCLK) return false;
+        OpenSelected();
+        return true;
+    case IDC_FIND_TEXT:
+        // Enter finds while the Find field has the focus, else opens.
+        if (code == EN_SETFOCUS) SendMessageA(Handle(), DM_SETDEFID, IDC_FIND, 0);
+        if (code == EN_KILLFOCUS) SendMessageA(Handle(), DM_SETDEFID, IDC_OPEN, 0);
+        return code == EN_SETFOCUS || code == EN_KILLFOCUS;
+    default:
+        break;
+    }
     struct Command {
         int id;
         void (*run)(CMainDlg&);
@@ -137,6 +158,10 @@ bool CMainDlg::RunBaseCommand(int id) {
         {ID_EXIT, [](CMainDlg& dlg) { dlg.RequestExit(); }},
         {ID_TRAY_RESTORE, [](CMainDlg& dlg) { dlg.host_.RestoreApp(); }},
         {ID_TRAY_HIDE, [](CMainDlg& dlg) { dlg.host_.HideApp(); }},
+        {IDC_OPEN, [](CMainDlg& dlg) { dlg.OpenSelected(); }},
+        {IDC_FETCH, [](CMainDlg& dlg) { dlg.FetchNewTitle(); }},
+        {ID_VISITED_NEVER, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(true); }},
+        {ID_VISITED_NOW, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(false); }},
     };
     for (const Command& command : kCommands) {
         if (command.id == id) {
@@ -157,6 +182,8 @@ bool CMainDlg::PreTranslate(MSG& message) noexcept {
         const HACCEL global = host_.GlobalAccelerators();
         if (global && ::TranslateAcceleratorA(window, global, &message)) return true;
     }
+    if (toolTips_ && message.message == WM_MOUSEMOVE && (message.hwnd == window || ::IsChild(window, message.hwnd)))
+        ::SendMessageA(toolTips_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
     return CDialog::PreTranslate(message);
 }
 
@@ -182,6 +209,13 @@ bool CMainDlg::OnSysCommand(WPARAM command, LPARAM position) {
 
 void CMainDlg::RequestExit() const noexcept { ::PostMessageA(host_.HiddenWindow(), WM_CLOSE, 0, 0); }
 
+// The list's name as configured, else its file.
+std::string CMainDlg::ListName(const CUrlListFile& list) const {
+    const CAppSettings& settings = Settings();
+    const int index = settings.FindListByFile(list.Path());
+    return index >= 0 ? settings.Lists.Entry(index).name : list.Path();
+}
+
 bool CMainDlg::QueryClose() { return SavePromptAll(SaveReason::kExiting); }
 
 // A question needs the window in sight; a hidden window stays hidden when
@@ -189,7 +223,7 @@ bool CMainDlg::QueryClose() { return SavePromptAll(SaveReason::kExiting); }
 SaveAnswer CMainDlg::PromptToSave(CUrlListFile& list, SaveReason reason) {
     const bool withoutPrompt = Settings().Options.SaveWithoutPrompt;
     if (!withoutPrompt && HasChangesToSave(list) && !::IsWindowVisible(Handle())) host_.RestoreApp();
-    return SavePrompt(Handle(), list, ListName(Settings(), list), reason, withoutPrompt);
+    return SavePrompt(Handle(), list, ListName(list), reason, withoutPrompt);
 }
 
 bool CMainDlg::SavePromptAll(SaveReason reason) {
@@ -198,7 +232,7 @@ bool CMainDlg::SavePromptAll(SaveReason reason) {
         return false;
     case SaveAnswer::kRevert:
         if (!host_.OpenCurrentList(Handle(), true)) return false;
-        ShowSelection(-1);
+        ShowSelection(-1, true, true);
         break;
     case SaveAnswer::kGoOn:
         break;
@@ -219,6 +253,7 @@ bool CMainDlg::SavePromptAll(SaveReason reason) {
 
 void CMainDlg::OnActivate(WPARAM state) const {
     if (LOWORD(state) == WA_INACTIVE || HIWORD(state) != 0) return;
+    ShowLastVisited();  // the phrase stays current
     if (!IsOrganizing()) FocusFindField();
 }
 
@@ -302,6 +337,13 @@ void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {
                     reinterpret_cast<LPARAM>(host_.ButtonBitmap(bitmapId)));
 }
 
+void CMainDlg::SetButtonState(int controlId, bool enabled, int bitmapId) const noexcept {
+    if ((::IsWindowEnabled(Item(controlId)) != FALSE) != enabled) EnableItem(controlId, enabled);
+    if (::SendMessageA(Item(controlId), STM_GETIMAGE, IMAGE_BITMAP, 0) !=
+        reinterpret_cast<LRESULT>(host_.ButtonBitmap(bitmapId)))
+        SetButtonImage(controlId, bitmapId);
+}
+
 void CMainDlg::PlaceAtStoredRect(const WindowRect& stored, int minWidth, int minHeight) const {
     if (!stored.IsEmpty()) {
         const WindowRect area = WorkArea();
@@ -348,32 +390,3 @@ void CMainDlg::ShowTrayMenu() {
 }
 
 void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }
-
-void CMainDlg::UpdateStatusLine() const {
-    const CAppSettings& settings = Settings();
-    const CUrlListFile& list = List();
-    const int current = settings.Lists.CurrentList;
-    const std::string name = current >= 0 && current < settings.Lists.Count()
-                                 ? settings.Lists.Entry(current).name
-                                 : std::string("(none)");
-    std::string text =
-        FormatResourceString(IDS_STATUS_LIST, {list.IsReadOnly() ? " (read only)" : "", name,
-                                               static_cast<unsigned>(list.TitleCount())})
-            .value_or(std::string());
-    if (IsOrganizing()) {
-        const int marks = list.MarkCount();
-        if (marks == 0 || list.MarkLevel() >= kLevelCount) {
-            text += "  -  Nothing marked";
-        } else {
-            text += FormatResourceString(IDS_STATUS_MARKED,
-                                         {static_cast<unsigned>(marks),
-                                          kMarkLevelWords[list.MarkLevel()][marks == 1 ? 0 : 1]})
-                        .value_or(std::string());
-        }
-    } else {
-        const std::string& browser = settings.Browsers.Current().name;
-        text += FormatResourceString(IDS_STATUS_BROWSER, {browser.empty() ? "(none)" : browser})
-                    .value_or(std::string());
-    }
-    SetItemText(IDC_STATUS_LINE, text);
-}

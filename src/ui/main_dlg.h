@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/settings/window_rect.h"
+#include "model/url_list_file.h"
 #include "ui/main_window_host.h"
 #include "ui/save_prompt.h"
 #include "win/dialog.h"
@@ -51,6 +52,24 @@ public:
 
     int TemplateId() const noexcept { return templateId_; }
 
+    // Shows the current list's selection from `fromLevel` down (-1: all,
+    // refilling the categories too): fields, last-visited text, and the
+    // columns right of each level. `setSelection` also sets the list-box
+    // selection at `fromLevel` (deeper levels always); `clearPending` drops
+    // new entries being typed.
+    virtual void ShowSelection(int fromLevel, bool setSelection, bool clearPending) = 0;
+    // A choice in a column: the model selects, the window follows.
+    virtual void SelectEntry(int level, int position, SelectMode mode);
+    // Enables the buttons and menu items for the present state.
+    virtual void UpdateControls();
+    // Starts a new title filled with a URL and title (visited: a fetched URL,
+    // whose last-visited time becomes the time it is added).
+    virtual void EnterNewUrl(const std::string& url, const std::string& title, bool visited) = 0;
+    // The selected title's last visit, as a phrase with the exact time as tool tip.
+    void ShowLastVisited() const;
+    // Resets the item data of one entry (its colour) and repaints it.
+    void RefreshEntry(int level, int position);
+
 protected:
     CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId);
 
@@ -69,8 +88,11 @@ protected:
     // Sets the view's button pictures from the application's colour-mapped
     // bitmaps; the Open button's picture is set by the base afterwards.
     virtual void LoadButtonImages() = 0;
-    // Shows the current list's selection from `fromLevel` down (-1: all).
-    virtual void ShowSelection(int fromLevel) = 0;
+    // The list box of a level, null for a level the view has none of.
+    virtual HWND LevelBox(int level) const = 0;
+    // A level whose new entry already has a typed name (a parent that
+    // marked items can be moved under once it is added).
+    virtual bool IsPendingWithName(int) const { return false; }
     // The view's commands; true when handled.
     virtual bool OnViewCommand(int id, int code, HWND control) = 0;
     // The mode's keep-at-front option.
@@ -82,6 +104,8 @@ protected:
 
     // Puts a picture on a picture button.
     void SetButtonImage(int controlId, int bitmapId) const noexcept;
+    // Enables a picture button and gives it a picture, repainting only what changed.
+    void SetButtonState(int controlId, bool enabled, int bitmapId) const noexcept;
     void LoadPictures();
     template <std::size_t n>
     void SetButtonImages(const ButtonImage (&images)[n]) const noexcept {
@@ -102,9 +126,24 @@ protected:
     // The save prompts for both lists before the list or mode changes
     // (continuing) or the program ends (exiting); false when cancelled.
     bool SavePromptAll(SaveReason reason);
+    std::string ListName(const CUrlListFile& list) const;
     // The status line's idle text: the list, its size and the browser.
-    void UpdateStatusLine() const;
+    void UpdateStatusLine();
+    // Shows the help text `id` (string id, or a list or browser menu item)
+    // on the status line instead of the idle text; an id without text
+    // brings the idle text back.
+    void ShowMessageHelp(int id);
     void FocusFindField() const noexcept;
+    // The list that holds marks (the current list, else the other list);
+    // null when neither does.
+    const CUrlListFile* MarkedList() const;
+    // Marked items can be inserted: their parent level has a selection, or
+    // every level above them is selected or a named new entry.
+    bool MarksCanLand() const;
+    bool HasSelectedTitle() const;
+    // The Edit menu, Save, Revert, Organize Mode, Fetch and Open for the state.
+    void UpdateCommandState() const;
+    void SetToolTipText(int control, const std::string& text) const noexcept;
 
 private:
     bool OnSysCommand(WPARAM command, LPARAM position);
@@ -118,13 +157,24 @@ private:
     void ShowTrayMenu();
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
-    bool RunBaseCommand(int id);
+    bool RunBaseCommand(int id, int code);
     SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason);
+    void CreateToolTips();
+    void ShowLastVisitedMenu(LPARAM at);
+    void SetSelectedLastVisited(bool never);
+    // Opens the selected title in the default window choice (Shift inverts it).
+    void OpenSelected();
+    void FetchNewTitle();
 
     IMainWindowHost& host_;
     int templateId_;
     int acceleratorId_;
     win::UniqueAccelerators accelerators_;
+    // Not owned by the window: under Wine an owned tool tip keeps the window
+    // from staying topmost.
+    win::UniqueWindow toolTips_;
+    std::string idleStatus_;
+    int shownHelpId_ = 0;
 };
 
 // Creates the main window for ViewMode `mode` (1 Compact, 2 Regular,

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "ui/browser_actions.h"
+
 class CAppSettings;
 class CUrlListFile;
 
@@ -43,6 +45,9 @@ public:
     virtual HBITMAP ButtonBitmap(int id) const = 0;
     // Rebuilds brush and bitmaps after the system or custom colours changed.
     virtual void RecreateColorResources() = 0;
+
+    // Opening titles and fetching from browsers.
+    virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }
 
 protected:
     ~IMainWindowHost() = default;

@@ -73,7 +73,12 @@ void COrganizeDlg::PlaceWindow() {
 }
 
 void COrganizeDlg::EnterStartMode() {
-    if (Settings().ViewMode == kViewOrganize) SetOrganizeMode(true);
+    const int runState = Settings().RunState;
+    if (runState == kRunFetchUrl || runState == kRunNewTitle) {
+        RunStartAction();
+    } else if (Settings().ViewMode == kViewOrganize) {
+        SetOrganizeMode(true);
+    }
 }
 
 void COrganizeDlg::StorePlacement() {
@@ -96,8 +101,12 @@ std::optional<LRESULT> COrganizeDlg::OnMessage(UINT message, WPARAM wParam, LPAR
         if (wParam != SIZE_MINIMIZED) OnSize(LOWORD(lParam), HIWORD(lParam));
         break;
     case WM_SETCURSOR:
+        OnHelpCursor(reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)));
         if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT && OnSetCursor())
             return TRUE;
+        break;
+    case WM_MENUSELECT:
+        OnMenuSelect(wParam, lParam);
         break;
     case WM_LBUTTONDOWN:
         BeginBorderDrag({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -120,6 +129,14 @@ std::optional<LRESULT> COrganizeDlg::OnMessage(UINT message, WPARAM wParam, LPAR
 bool COrganizeDlg::OnViewCommand(int id, int code, HWND) {
     if (id >= IDC_CATEGORY_LIST && id <= IDC_TITLE_LIST) {
         if (code == LBN_SELCHANGE) OnSelectionChange(id - IDC_CATEGORY_LIST);
+        return true;
+    }
+    if (id >= IDC_CATEGORY_NAME && id <= IDC_URL) {
+        OnFieldNotify(id, code);
+        return true;
+    }
+    if (id >= IDC_NEW_CATEGORY && id <= IDC_NEW_TITLE) {
+        NewEntry(id - IDC_NEW_CATEGORY);
         return true;
     }
     struct Command {
@@ -146,31 +163,6 @@ bool COrganizeDlg::OnViewCommand(int id, int code, HWND) {
     return false;
 }
 
-// While something is marked or being typed, choosing a category must not
-// jump into its first subcategory and title.
-void COrganizeDlg::OnSelectionChange(int level) {
-    CUrlListFile& list = List();
-    const SelectMode mode = list.MarkLevel() < kLevelCount ? SelectMode::kNone : SelectMode::kFirstChild;
-    list.Select(level, boxes_[level].Selection(), mode);
-    ShowSelection(level);
-}
-
-void COrganizeDlg::ShowSelection(int fromLevel) {
-    const CUrlListFile& list = List();
-    const int recent = Settings().RecentPeriod;
-    if (fromLevel < 0) {
-        boxes_[0].Fill(list, recent);
-        fromLevel = 0;
-    }
-    for (int level = fromLevel; level < kLevelCount; ++level) {
-        boxes_[level].SetSelection(list.Selection(level));
-        const int item = list.SelectedItem(level);
-        SetItemText(IDC_CATEGORY_NAME + level, item > 0 ? std::string(list.DisplayName(item)) : std::string());
-        if (level + 1 < kLevelCount) boxes_[level + 1].Fill(list, recent);
-    }
-    SetItemText(IDC_URL, std::string(list.SelectedUrl()));
-}
-
 bool COrganizeDlg::SetOrganizeMode(bool on) {
     if (on == organizing_) return true;
     if (on && List().IsReadOnly()) return false;
@@ -178,17 +170,25 @@ bool COrganizeDlg::SetOrganizeMode(bool on) {
     Settings().ViewMode = on ? kViewOrganize : kViewRegular;
     organizing_ = on;
     if (!on) {
-        // Marks and the other list only mean something while organizing.
+        // Marks, new entries and the other list only mean something while organizing.
         Host().DiscardOtherList();
+        pending_.fill(kNotPending);
         List().ClearMarks();
-        ShowSelection(-1);
+        RefreshItemData(0);
     }
     SendItemMessage(IDC_URL, EM_SETREADONLY, on ? FALSE : TRUE);
     const HMENU menu = ::GetMenu(Handle());
     ::CheckMenuRadioItem(::GetSubMenu(menu, ::GetMenuItemCount(menu) - 1), 0, 2,
                          static_cast<UINT>(Settings().ViewMode - kViewCompact), MF_BYPOSITION);
     ShowOrganizeControls(on);
-    if (!on) FocusFindField();
+    if (on) {
+        UpdateControls();
+    } else {
+        // Fields that showed typed text show the selection again.
+        CUpdating updating(*this);
+        for (int level = 0; level < kLevelCount; ++level) ShowLevel(level, true, level);
+        FocusFindField();
+    }
     UpdateStatusLine();
     return true;
 }

@@ -54,6 +54,9 @@ using UniqueMenu = Unique<NullHandleTraits<HMENU, &::DestroyMenu>>;
 // Tables from LoadAcceleratorsA or CreateAcceleratorTableA; windows that
 // translate with a table must not outlive it.
 using UniqueAccelerators = Unique<NullHandleTraits<HACCEL, &::DestroyAcceleratorTable>>;
+// A top-level window this code created and no window owns (an owned one
+// goes with its owner).
+using UniqueWindow = Unique<NullHandleTraits<HWND, &::DestroyWindow>>;
 // Global memory that has not been handed to the clipboard or a DDE message
 // (after a successful SetClipboardData the system owns it: Release() it).
 using UniqueGlobal = Unique<NullHandleTraits<HGLOBAL, &::GlobalFree>>;

@@ -60,6 +60,7 @@ const std::vector<Message> kMessages = {
     {IDS_OVERWRITE_MOVED_LIST, "Overwrite?", 2},
     {IDS_DELETE_ALL, "Delete All?", 0},
     {IDS_DELETE_ORIGINALS, "Delete Originals?", 1},
+    {IDS_TEXT_NOT_ALLOWED, "Text Not Allowed", 3},
 };
 
 TEST(StringTable, EveryMessageHasItsCaptionAndAText) {

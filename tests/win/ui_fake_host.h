@@ -33,6 +33,37 @@ protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// A clock the test sets.
+class CFixedClock final : public platform::Clock {
+public:
+    std::int64_t now = 1'700'000'000;
+    std::int64_t Now() const override { return now; }
+};
+
+// The browser side as the tests script it: records what is opened and
+// hands out one fetched URL when asked.
+class CRecordingBrowserActions final : public IBrowserActions {
+public:
+    struct Opened {
+        std::string target;
+        bool newWindow;
+    };
+    std::vector<Opened> opened;
+    bool opens = true;     // OpenTarget succeeds
+    FetchedUrl fetchable;  // empty URL: nothing to fetch
+    int fetches = 0;
+
+    bool OpenTarget(HWND, const std::string& target, bool newWindow) override {
+        opened.push_back({target, newWindow});
+        return opens;
+    }
+    bool FetchFrontmostUrl(HWND, FetchedUrl& fetched) override {
+        ++fetches;
+        fetched = fetchable;
+        return !fetchable.url.empty();
+    }
+};
+
 class CFakeHost final : public IMainWindowHost {
 public:
     // Writes `listText` to a fresh file and configures it as list 0.
@@ -54,6 +85,7 @@ public:
     HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
+    IBrowserActions& BrowserActions() override { return browser; }
 
     // Creates the main window in `mode`, shows it with `show` and has it
     // show the list, as the application does; null when it failed.
@@ -63,6 +95,8 @@ public:
     void GiveOtherList(std::unique_ptr<CUrlListFile> other) { other_ = std::move(other); }
     const CRecordingHiddenWindow& Hidden() const { return hidden_; }
 
+    CFixedClock clock;  // the list's clock
+    CRecordingBrowserActions browser;
     int hides = 0;
     int restores = 0;
     int discards = 0;
@@ -74,7 +108,7 @@ public:
 private:
     store::MemoryStore store_;
     CAppSettings settings_{store_};
-    CUrlListFile list_;
+    CUrlListFile list_{ListEnvironment{&platform::OsFileSystem(), &platform::AnsiCodePage(), &clock, nullptr}};
     std::unique_ptr<CUrlListFile> other_;
     std::string path_;
     win::UniqueWindowClass hiddenClass_;

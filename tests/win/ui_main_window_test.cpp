@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <fstream>
-#include <sstream>
 
 #include "app/win32/window_placement.h"
+#include "main_window_fixture.h"
 #include "message_pump.h"
 #include "recording_message_boxes.h"
 #include "resource.h"
@@ -20,42 +19,8 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    std::unique_ptr<CMainDlg> Open(int mode) { return host_.OpenWindow(mode, SW_SHOWNOACTIVATE); }
-
-    static HWND Item(const CMainDlg& window, int id) { return ::GetDlgItem(window.Handle(), id); }
-    static RECT Rect(const CMainDlg& window, int id) { return ui::ControlRect(window.Handle(), id); }
-    static int Width(const CMainDlg& window, int id) { return ui::ControlWidth(window.Handle(), id); }
-    static int Height(const CMainDlg& window, int id) {
-        const RECT rect = Rect(window, id);
-        return rect.bottom - rect.top;
-    }
-    static bool Visible(const CMainDlg& window, int id) {
-        return (::GetWindowLongA(Item(window, id), GWL_STYLE) & WS_VISIBLE) != 0;
-    }
-    static int Count(const CMainDlg& window, int id) {
-        return static_cast<int>(::SendMessageA(Item(window, id), LB_GETCOUNT, 0, 0));
-    }
-    static std::string Entry(const CMainDlg& window, int id, int index) {
-        char text[256] = {};
-        ::SendMessageA(Item(window, id), LB_GETTEXT, static_cast<WPARAM>(index),
-                       reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    static int Selection(const CMainDlg& window, int id) {
-        return static_cast<int>(::SendMessageA(Item(window, id), LB_GETCURSEL, 0, 0));
-    }
-    // What a click on an entry does: the box selects, then tells the window.
-    static void Choose(const CMainDlg& window, int id, int index) {
-        const HWND box = Item(window, id);
-        ::SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(box));
-    }
-    static void Command(const CMainDlg& window, int id) {
-        ::SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0);
-    }
     static int WindowWidth(const CMainDlg& window) {
         RECT rect{};
         ::GetWindowRect(window.Handle(), &rect);
@@ -84,14 +49,6 @@ protected:
     bool HiddenGets(UINT message, WPARAM wParam, win::IMessageFilter* filter = nullptr) {
         return PumpUntil([&] { return host_.Hidden().Saw(message, wParam); }, filter, 2000);
     }
-    std::string FileText() const {
-        std::ifstream in(host_.ListPath(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    CFakeHost host_{kSampleList};
 };
 
 // --- the modes and their controls ------------------------------------------
@@ -153,6 +110,9 @@ TEST_F(MainWindowTest, OrganizeModeShowsTheEditingControlsAndShortensTheLists) {
     ::MapDialogRect(window->Handle(), &units);
     EXPECT_EQ(Height(*window, IDC_TITLE_LIST), regularHeight - units.bottom);
     EXPECT_EQ(Width(*window, IDC_URL), regularUrlWidth - 27);
+    // The fields of a selected title become writable as they take the focus.
+    Choose(*window, IDC_CATEGORY_LIST, 0);
+    ::SetFocus(Item(*window, IDC_URL));
     EXPECT_EQ(::GetWindowLongA(Item(*window, IDC_URL), GWL_STYLE) & ES_READONLY, 0);
     EXPECT_NE(win::WindowText(Item(*window, IDC_STATUS_LINE)).find("Nothing marked"), std::string::npos);
 }

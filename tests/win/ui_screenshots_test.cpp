@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "message_pump.h"
@@ -43,9 +44,11 @@ protected:
 
     // Shows the window, lets it paint, and has `import` copy its rectangle
     // of the screen into `name`.png.
-    void Take(int mode, const std::string& name) {
+    // `prepare` brings the window into the state to show.
+    void Take(int mode, const std::string& name, const std::function<void(CMainDlg&)>& prepare = {}) {
         auto window = host_.OpenWindow(mode, SW_SHOW);
         ASSERT_TRUE(window);
+        if (prepare) prepare(*window);
         const HWND handle = window->Handle();
         ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpUntil([] { return false; }, window.get(), 300);
@@ -80,5 +83,13 @@ protected:
 TEST_F(ScreenshotTest, RegularMode) { Take(kViewRegular, "main-regular"); }
 TEST_F(ScreenshotTest, OrganizeMode) { Take(kViewOrganize, "main-organize"); }
 TEST_F(ScreenshotTest, CompactMode) { Take(kViewCompact, "main-compact"); }
+// A fetched title waiting to be added under a category and subcategory
+// that do not exist yet.
+TEST_F(ScreenshotTest, OrganizeModeWithAFetchedTitle) {
+    host_.startCategory = -1;
+    host_.browser.fetchable = {"http://example.com/fetched", "A fetched page"};
+    Take(kViewOrganize, "main-organize-fetched",
+         [](CMainDlg& window) { ::SendMessageA(window.Handle(), WM_COMMAND, IDC_FETCH, 0); });
+}
 
 }  // namespace
