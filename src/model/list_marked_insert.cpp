@@ -6,9 +6,9 @@
 
 namespace {
 
-// A separator is removed instead of moved; one that has entries under it
-// (a title added while it was highlighted) moves like any entry, so that
-// they are not lost or handed to the entry above.
+// A separator is removed instead of moved (or copied); one that has entries
+// under it (a title added while it was highlighted) moves and is copied like
+// any entry, so that they are not lost or handed to the entry above.
 bool IsBareSeparator(const CUrlListFile& list, int item) {
     return list.Item(item).Has(ItemFlags::kSeparator) && list.NextSibling(item).item == list.Next(item);
 }
@@ -90,7 +90,7 @@ int CUrlListFile::CopyMarkedFromOther() {
     if (level > 0 && SelectedItem(level - 1) < 0) return -1;
     int lastInserted = 0;
     for (std::uint16_t marked : other->marks_) {
-        if (other->Item(marked).Has(ItemFlags::kSeparator)) continue;
+        if (IsBareSeparator(*other, marked)) continue;  // a move deletes it
         Placement place;
         if (int result = PlaceEntry(level, other->DisplayName(marked), place); result != 0) return result;
         int copy = InsertCopy(*other, marked, place.before);
