@@ -1,6 +1,6 @@
 // Bringing marked items under the highlighted parent: moving them within the
-// list, making aliases of them, copying them from the other list, and
-// deleting them from the list they came from.
+// list, making aliases of them, and copying them from the other list (a move
+// from there then deletes them in the other list, list_delete.cpp).
 #include "model/title_text.h"
 #include "model/url_list_file.h"
 
@@ -105,15 +105,4 @@ int CUrlListFile::CopyMarkedFromOther() {
     SelectAfterInsert(level, lastInserted);
     modified_ = true;
     return 0;
-}
-
-void CUrlListFile::DeleteMarked() {
-    if (marks_.empty()) return;
-    int level = markLevel_;
-    for (std::uint16_t marked : marks_)
-        if (IsLinked(marked)) DeleteRange(marked, false, false);
-    modified_ = true;
-    ForgetUnlinked();
-    ClearMarks();
-    Reselect(level - 1, level > 0 ? selection_[level - 1] : -1);
 }

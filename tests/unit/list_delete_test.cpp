@@ -113,6 +113,48 @@ TEST_F(DeleteTest, AllInstancesWithTargetAndAliasInOneRangeCountsTheTitleOnce) {
     ExpectSound(list);
 }
 
+// The range of the deleted entry ends where another instance of its title
+// stands: that instance goes too, and the deletion still ends.
+TEST_F(DeleteTest, AllInstancesWhenTheRangeEndsAtAnotherInstance) {
+    struct Case {
+        const char* outline;
+        Names path;
+    };
+    const Case cases[] = {
+        {"<1>A\n<2>S\nhttp://t\tT\t\xA6#9\n<1>B\n<2>S2\nalias:9\nalias:9\nhttp://o\tO\n", {"B", "S2"}},
+        {"<1>A\n<2>S\nhttp://t\tT\t\xA6#9\nalias:9\nhttp://o\tO\n", {"A", "S"}},
+        {"<1>A\n<2>S\nalias:9\nhttp://t\tT\t\xA6#9\nhttp://o\tO\n", {"A", "S"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outline);
+        Load(c.outline);
+        SelectPath(c.path);
+        list.DeleteAt(kTitle, 0, true);
+        Names titles;
+        for (int i = list.First(); i != 0; i = list.Next(i))
+            if (list.Level(i) == kTitle) titles.emplace_back(list.DisplayName(i));
+        EXPECT_EQ(titles, (Names{"O"}));
+        EXPECT_EQ(list.TitleCount(), 1);
+        ExpectSound(list);
+    }
+}
+
+// A list loaded with exactly 10,000 titles is not full; handing a deleted
+// title to its alias leaves as many titles and the flag as it was.
+TEST_F(DeleteTest, JustThisInstanceAtTenThousandTitlesLeavesTheListOpenForAdding) {
+    std::string outline = "<1>Many\n<2>Titles\nhttp://t\tA target\t\xA6#1\n";
+    for (int i = 1; i < CUrlListFile::kFullTitleCount; ++i) outline += "http://t" + std::to_string(i) + "\tT\n";
+    Load(outline + "<2>Elsewhere\nalias:1\n");
+    ASSERT_FALSE(list.IsFull());
+    SelectPath({"Many", "Titles"});
+    list.DeleteAt(kTitle, 0, false);
+    EXPECT_EQ(list.TitleCount(), CUrlListFile::kFullTitleCount);
+    EXPECT_FALSE(list.IsFull());
+    EXPECT_GE(list.AddItem(kTitle, Title("http://new", "New"), "New"), 0);
+    EXPECT_TRUE(list.IsFull());
+    ExpectSound(list);
+}
+
 TEST_F(DeleteTest, SelectionFollowsItsEntryWhenOneAboveIsDeleted) {
     SelectPath({"Away", "Second"});
     list.DeleteAt(kSubcategory, 0, false);
