@@ -267,4 +267,5 @@ private:
     int count_ = 0;
     bool backupPending_ = true;
     CUrlListFile* other_ = nullptr;
+    std::uint64_t loadStamp_ = 0;  // new with every Reset; names this load for a Find round
 };
