@@ -155,6 +155,38 @@ TEST_F(DeleteTest, JustThisInstanceAtTenThousandTitlesLeavesTheListOpenForAdding
     ExpectSound(list);
 }
 
+// As many items as a list holds; 10,000 marked titles hand their role to
+// their aliases in one deletion.
+TEST_F(DeleteTest, TenThousandMarkedTargetsHandOverToTheirAliases) {
+    constexpr int kTargets = 10000;
+    std::string targets = "<1>Targets\n";
+    std::string aliases = "<1>Aliases\n";
+    for (int t = 1; t <= kTargets; ++t) {
+        if (t % 100 == 1) {
+            targets += "<2>T\n";
+            aliases += "<2>A\n";
+        }
+        targets += "http://t" + std::to_string(t) + "\tT\t\xA6#" + std::to_string(t) + "\n";
+        aliases += "alias:" + std::to_string(t) + "\n";
+    }
+    std::string outline = targets + aliases + "<1>Plain\n<2>P\n";
+    for (int items = 2 * (1 + kTargets / 100 + kTargets) + 2; items < CUrlListFile::kMaxItems; ++items)
+        outline += "http://p\tP\n";
+    Load(outline);
+    ASSERT_EQ(list.Count(), CUrlListFile::kMaxItems);
+    int titles = list.TitleCount();
+    for (int i = list.First(); i != 0; i = list.Next(i))
+        if (list.Item(i).Has(ItemFlags::kAliasTarget)) list.SetMark(i, 1);
+    ASSERT_EQ(list.MarkCount(), kTargets);
+    list.DeleteMarked();
+    EXPECT_EQ(list.TitleCount(), titles);
+    SelectPath({"Aliases", "A"});
+    int heir = list.ItemAt(kTitle, 0);
+    EXPECT_EQ(list.Item(heir).flags, kTitle);
+    EXPECT_EQ(TitleUrl(list.RawText(heir)), "http://t1");
+    ExpectSound(list);
+}
+
 TEST_F(DeleteTest, SelectionFollowsItsEntryWhenOneAboveIsDeleted) {
     SelectPath({"Away", "Second"});
     list.DeleteAt(kSubcategory, 0, false);
