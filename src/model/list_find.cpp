@@ -82,7 +82,7 @@ CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindSta
     const FindOutcome unchanged{3, kLevelCount};
     std::string needle = env_.codePage->Lower(text);
     if (needle.empty()) return unchanged;  // would stop at every entry
-    bool repeat = round.IsRepeat(needle);
+    bool repeat = round.IsRepeat(needle, loadStamp_);
     platform::TextSearch search(needle, *env_.codePage);
 
     int deepest = kLevelCount - 1;
@@ -98,7 +98,7 @@ CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindSta
         if (!trail.Shown() || !Matches(n, search)) continue;
 
         int result = repeat && n == round.FirstFound() ? 1 : 0;
-        if (!repeat) round.StartRound(std::move(needle), n);
+        if (!repeat) round.StartRound(std::move(needle), n, loadStamp_);
         int first = 0;
         while (first < kLevelCount && trail.Position(first) == selection_[first]) ++first;
         for (int l = first; l < kLevelCount; ++l)
@@ -107,7 +107,7 @@ CUrlListFile::FindOutcome CUrlListFile::FindNext(std::string_view text, CFindSta
     }
     if (repeat && start == round.FirstFound()) return {2, kLevelCount};
     if (start != 0 && Matches(start, search)) {
-        round.StartRound(std::move(needle), start);
+        round.StartRound(std::move(needle), start, loadStamp_);
         return {2, kLevelCount};
     }
     return unchanged;

@@ -155,3 +155,13 @@ private:
 };
 
 std::string ListInvariantChecker::Check(const CUrlListFile& list) { return Walk(list).Run(); }
+
+std::string ListInvariantChecker::CheckFullFlagChange(int titlesBefore, bool fullBefore,
+                                                      const CUrlListFile& list) {
+    int titles = list.titleCount_;
+    bool reached = titles >= CUrlListFile::kFullTitleCount;
+    bool expected = titles > titlesBefore ? reached : titles < titlesBefore ? fullBefore && reached : fullBefore;
+    if (list.full_ == expected) return {};
+    return "the full flag changed to " + std::to_string(list.full_) + " with titleCount " +
+           std::to_string(titlesBefore) + " -> " + std::to_string(titles);
+}

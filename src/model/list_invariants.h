@@ -10,6 +10,11 @@ class ListInvariantChecker {
 public:
     // A description of the first broken invariant, or empty when all hold.
     static std::string Check(const CUrlListFile& list);
+    // The full flag across one edit, given the title count and the flag
+    // before it: set when the count rose to the limit or beyond, cleared when
+    // it fell below, otherwise as it was (a list loaded with exactly as many
+    // titles as the limit is not full, so the count alone cannot tell).
+    static std::string CheckFullFlagChange(int titlesBefore, bool fullBefore, const CUrlListFile& list);
 
 private:
     class Walk;

@@ -1,14 +1,14 @@
 // Bringing marked items under the highlighted parent: moving them within the
-// list, making aliases of them, copying them from the other list, and
-// deleting them from the list they came from.
+// list, making aliases of them, and copying them from the other list (a move
+// from there then deletes them in the other list, list_delete.cpp).
 #include "model/title_text.h"
 #include "model/url_list_file.h"
 
 namespace {
 
-// A separator is removed instead of moved; one that has entries under it
-// (a title added while it was highlighted) moves like any entry, so that
-// they are not lost or handed to the entry above.
+// A separator is removed instead of moved (or copied); one that has entries
+// under it (a title added while it was highlighted) moves and is copied like
+// any entry, so that they are not lost or handed to the entry above.
 bool IsBareSeparator(const CUrlListFile& list, int item) {
     return list.Item(item).Has(ItemFlags::kSeparator) && list.NextSibling(item).item == list.Next(item);
 }
@@ -90,7 +90,7 @@ int CUrlListFile::CopyMarkedFromOther() {
     if (level > 0 && SelectedItem(level - 1) < 0) return -1;
     int lastInserted = 0;
     for (std::uint16_t marked : other->marks_) {
-        if (other->Item(marked).Has(ItemFlags::kSeparator)) continue;
+        if (IsBareSeparator(*other, marked)) continue;  // a move deletes it
         Placement place;
         if (int result = PlaceEntry(level, other->DisplayName(marked), place); result != 0) return result;
         int copy = InsertCopy(*other, marked, place.before);
@@ -105,15 +105,4 @@ int CUrlListFile::CopyMarkedFromOther() {
     SelectAfterInsert(level, lastInserted);
     modified_ = true;
     return 0;
-}
-
-void CUrlListFile::DeleteMarked() {
-    if (marks_.empty()) return;
-    int level = markLevel_;
-    for (std::uint16_t marked : marks_)
-        if (IsLinked(marked)) DeleteRange(marked, false, false);
-    modified_ = true;
-    ForgetUnlinked();
-    ClearMarks();
-    Reselect(level - 1, level > 0 ? selection_[level - 1] : -1);
 }

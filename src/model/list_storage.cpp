@@ -1,6 +1,7 @@
 // Growth of a list's storage: every growth passes the memory gate and turns
 // an allocation failure into a refusal, so callers can return -3 with the
 // list unchanged.
+#include <atomic>
 #include <new>
 
 #include "model/list_memory.h"
@@ -9,6 +10,11 @@
 namespace {
 constexpr std::size_t kFirstItemCapacity = 1000;
 constexpr std::size_t kItemStep = 500;
+
+std::uint64_t NextLoadStamp() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 }  // namespace
 
 CUrlListFile::CUrlListFile(ListEnvironment env) : env_(env) { Reset(); }
@@ -28,6 +34,7 @@ void CUrlListFile::Reset() {
     backupPending_ = true;
     full_ = false;
     modified_ = false;
+    loadStamp_ = NextLoadStamp();
     path_.clear();
     file_.reset();  // an emptied list no longer keeps other writers out of its old file
 }

@@ -231,14 +231,10 @@ private:
     void CountTitles(int delta);
     int EditableTitle(int item) const;
 
-    // Deleting (list_delete.cpp); a range is an item with its subtree.
-    void DeleteRange(int item, bool allInstances, bool unmark);
-    int NextOutside(int item, int rangeFirst, int rangeEnd) const;
-    bool IsAliasOf(int item, int target) const;
-    void RemoveAllInstances(int rangeFirst, int rangeEnd, int target, bool unmark);
-    void HandOverTarget(int rangeFirst, int rangeEnd, int target);
-    void DropTargetWithoutAliases(int rangeFirst, int rangeEnd, int target);
-    void DetachRange(int first, int end);
+    // Deleting (list_delete.cpp); a range is an item with its subtree, and
+    // one AliasBook keeps the aliases right through a whole deletion.
+    class AliasBook;
+    void DeleteRange(AliasBook& book, int item, bool allInstances, bool unmark);
 
     bool Matches(int item, const platform::TextSearch& search) const;
     void DiscardOtherMarks();
@@ -274,4 +270,5 @@ private:
     int count_ = 0;
     bool backupPending_ = true;
     CUrlListFile* other_ = nullptr;
+    std::uint64_t loadStamp_ = 0;  // new with every Reset; names this load for a Find round
 };

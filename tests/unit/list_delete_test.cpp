@@ -113,6 +113,80 @@ TEST_F(DeleteTest, AllInstancesWithTargetAndAliasInOneRangeCountsTheTitleOnce) {
     ExpectSound(list);
 }
 
+// The range of the deleted entry ends where another instance of its title
+// stands: that instance goes too, and the deletion still ends.
+TEST_F(DeleteTest, AllInstancesWhenTheRangeEndsAtAnotherInstance) {
+    struct Case {
+        const char* outline;
+        Names path;
+    };
+    const Case cases[] = {
+        {"<1>A\n<2>S\nhttp://t\tT\t\xA6#9\n<1>B\n<2>S2\nalias:9\nalias:9\nhttp://o\tO\n", {"B", "S2"}},
+        {"<1>A\n<2>S\nhttp://t\tT\t\xA6#9\nalias:9\nhttp://o\tO\n", {"A", "S"}},
+        {"<1>A\n<2>S\nalias:9\nhttp://t\tT\t\xA6#9\nhttp://o\tO\n", {"A", "S"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outline);
+        Load(c.outline);
+        SelectPath(c.path);
+        list.DeleteAt(kTitle, 0, true);
+        Names titles;
+        for (int i = list.First(); i != 0; i = list.Next(i))
+            if (list.Level(i) == kTitle) titles.emplace_back(list.DisplayName(i));
+        EXPECT_EQ(titles, (Names{"O"}));
+        EXPECT_EQ(list.TitleCount(), 1);
+        ExpectSound(list);
+    }
+}
+
+// A list loaded with exactly 10,000 titles is not full; handing a deleted
+// title to its alias leaves as many titles and the flag as it was.
+TEST_F(DeleteTest, JustThisInstanceAtTenThousandTitlesLeavesTheListOpenForAdding) {
+    std::string outline = "<1>Many\n<2>Titles\nhttp://t\tA target\t\xA6#1\n";
+    for (int i = 1; i < CUrlListFile::kFullTitleCount; ++i) outline += "http://t" + std::to_string(i) + "\tT\n";
+    Load(outline + "<2>Elsewhere\nalias:1\n");
+    ASSERT_FALSE(list.IsFull());
+    SelectPath({"Many", "Titles"});
+    list.DeleteAt(kTitle, 0, false);
+    EXPECT_EQ(list.TitleCount(), CUrlListFile::kFullTitleCount);
+    EXPECT_FALSE(list.IsFull());
+    EXPECT_GE(list.AddItem(kTitle, Title("http://new", "New"), "New"), 0);
+    EXPECT_TRUE(list.IsFull());
+    ExpectSound(list);
+}
+
+// As many items as a list holds; 10,000 marked titles hand their role to
+// their aliases in one deletion.
+TEST_F(DeleteTest, TenThousandMarkedTargetsHandOverToTheirAliases) {
+    constexpr int kTargets = 10000;
+    std::string targets = "<1>Targets\n";
+    std::string aliases = "<1>Aliases\n";
+    for (int t = 1; t <= kTargets; ++t) {
+        if (t % 100 == 1) {
+            targets += "<2>T\n";
+            aliases += "<2>A\n";
+        }
+        targets += "http://t" + std::to_string(t) + "\tT\t\xA6#" + std::to_string(t) + "\n";
+        aliases += "alias:" + std::to_string(t) + "\n";
+    }
+    std::string outline = targets + aliases + "<1>Plain\n<2>P\n";
+    for (int items = 2 * (1 + kTargets / 100 + kTargets) + 2; items < CUrlListFile::kMaxItems; ++items)
+        outline += "http://p\tP\n";
+    Load(outline);
+    ASSERT_EQ(list.Count(), CUrlListFile::kMaxItems);
+    int titles = list.TitleCount();
+    for (int i = list.First(); i != 0; i = list.Next(i))
+        if (list.Item(i).Has(ItemFlags::kAliasTarget)) list.SetMark(i, 1);
+    ASSERT_EQ(list.MarkCount(), kTargets);
+    list.DeleteMarked();
+    EXPECT_EQ(list.TitleCount(), titles);
+    SelectPath({"Aliases", "A"});
+    int heir = list.ItemAt(kTitle, 0);
+    EXPECT_EQ(list.Item(heir).flags, kTitle);
+    EXPECT_EQ(TitleUrl(list.RawText(heir)), "http://t1");
+    ExpectSound(list);
+}
+
 TEST_F(DeleteTest, SelectionFollowsItsEntryWhenOneAboveIsDeleted) {
     SelectPath({"Away", "Second"});
     list.DeleteAt(kSubcategory, 0, false);

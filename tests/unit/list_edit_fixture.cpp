@@ -6,7 +6,11 @@ namespace list_edit_testing {
 
 std::string Outline(const CUrlListFile& list) {
     std::vector<int> order;
-    for (int i = list.First(); i != 0; i = list.Next(i)) order.push_back(i);
+    std::vector<int> positionOf(static_cast<std::size_t>(list.Count()) + 1, 0);
+    for (int i = list.First(); i != 0; i = list.Next(i)) {
+        positionOf[static_cast<std::size_t>(i)] = static_cast<int>(order.size());
+        order.push_back(i);
+    }
     std::string out;
     for (int item : order) {
         const ListItem& it = list.Item(item);
@@ -14,8 +18,7 @@ std::string Outline(const CUrlListFile& list) {
         if (it.Has(ItemFlags::kSeparator)) {
             out += "----";
         } else if (it.Has(ItemFlags::kAlias)) {
-            auto target = std::find(order.begin(), order.end(), list.ResolveAlias(item));
-            out += "alias of #" + std::to_string(target - order.begin());
+            out += "alias of #" + std::to_string(positionOf[static_cast<std::size_t>(list.ResolveAlias(item))]);
         } else if (it.Level() == kTitle) {
             const std::string& text = list.RawText(item);
             out += std::string(TitleUrl(text)) + " | " + std::string(TitleName(text)) + " | " +

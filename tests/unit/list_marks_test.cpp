@@ -208,6 +208,24 @@ TEST_F(MarksTest, CopiedCategoryKeepsItsSeparatorsAndAMoveDeletesTheOriginals) {
     ExpectRoundTrip(other);
 }
 
+// A separator with entries under it comes along like any entry; a bare one
+// is dropped, as a move within the list does.
+TEST_F(MarksTest, MoveFromTheOtherListLosesNoEntryUnderAMarkedSeparator) {
+    Load(other, "<1>From\n<2>\nhttp://kept\tKept\n<2>---\n<1>Rest\n");
+    SelectPath(other, {"From"});
+    other.MarkRange(kSubcategory, 0, -1, 1);
+    SelectPath({"Dest"});
+    EXPECT_EQ(list.CopyMarkedFromOther(), 0);
+    other.DeleteMarked();
+    EXPECT_EQ(ViewNames(list, kSubcategory), (Names{"", "Alpha", "Omega"}));
+    list.Select(kSubcategory, 0);
+    EXPECT_EQ(ViewNames(list, kTitle), (Names{"Kept"}));
+    EXPECT_EQ(list.TitleCount(), 4);
+    ExpectSound(list);
+    ExpectSound(other);
+    ExpectRoundTrip(list);
+}
+
 TEST_F(MarksTest, CopyNeedsAnOtherListWithMarks) {
     EXPECT_EQ(list.CopyMarkedFromOther(), -1);
     list.SetOtherList(nullptr);

@@ -2,6 +2,7 @@
 // out now and then and a save and reload in between: after every operation
 // both lists must pass the invariant check, a refused growth must leave the
 // list as it was, and a reload must give back the same outline.
+#include <climits>
 #include <random>
 #include <sstream>
 
@@ -23,28 +24,50 @@ protected:
     std::string Name() { return kNames[Roll(9)]; }
     int Position(const CUrlListFile& target, int level) { return Roll(target.Last(level) + 3) - 1; }
 
-    std::string RandomOutline() {
+    // Title lines of one subcategory: separators, aliases of titles 1 to 4
+    // anywhere, titles with aliases of their own right before or after them
+    // (also two side by side), and plain titles, some of them targets 1 to 4.
+    // `titles` counts the title lines, up to `limit`.
+    void TitleLines(std::ostringstream& out, int count, int& serial, int& titles, int limit = INT_MAX) {
+        for (int t = count; t > 0 && titles < limit; --t) {
+            int kind = Roll(12);
+            if (kind == 0 || kind == 1) {
+                out << (kind == 0 ? "" : "alias:" + std::to_string(Roll(4) + 1)) << "\n";
+                continue;
+            }
+            int number = kind <= 3 ? 100 + serial : Chance(30) ? Roll(4) + 1 : 0;
+            if (kind == 2) out << "alias:" << number << "\n";
+            out << ComposeTitleText("http://h/" + std::to_string(serial++), Name(),
+                                    Chance(30) ? kNow - Roll(1000) : 0, Chance(20) ? "a note\r\nline" : "",
+                                    Chance(20) ? "me" : "", number)
+                << "\n";
+            ++titles;
+            if (kind == 3)
+                for (int a = Roll(2) + 1; a > 0; --a) out << "alias:" << number << "\n";
+        }
+    }
+
+    // A few categories; with `padTo`, one more category brings the titles to
+    // exactly that many.
+    std::string RandomOutline(int padTo = 0) {
         std::ostringstream out;
         int serial = 0;
+        int titles = 0;
         for (int c = Roll(6) + 1; c > 0; --c) {
             out << "<1>" << (Chance(10) ? "" : Name()) << "\n";
-            if (Chance(5)) out << "http://h/" << serial++ << "\thidden\n";  // no view shows it
+            if (Chance(5)) {
+                out << "http://h/" << serial++ << "\thidden\n";  // no view shows it
+                ++titles;
+            }
             for (int s = Roll(4); s > 0; --s) {
                 out << "<2>" << (Chance(10) ? "---" : Name()) << "\n";
-                for (int t = Roll(6); t > 0; --t) {
-                    int kind = Roll(10);
-                    if (kind == 0)
-                        out << "\n";
-                    else if (kind == 1)
-                        out << "alias:" << Roll(4) + 1 << "\n";
-                    else
-                        out << ComposeTitleText("http://h/" + std::to_string(serial++), Name(),
-                                                Chance(30) ? kNow - Roll(1000) : 0,
-                                                Chance(20) ? "a note\r\nline" : "",
-                                                Chance(20) ? "me" : "", Chance(30) ? Roll(4) + 1 : 0)
-                            << "\n";
-                }
+                TitleLines(out, Roll(6), serial, titles);
             }
+        }
+        if (padTo > titles) out << "<1>" << Name() << "\n";
+        while (padTo > titles) {
+            out << "<2>" << Name() << "\n";
+            TitleLines(out, Roll(150), serial, titles, padTo);
         }
         return out.str();
     }
@@ -98,10 +121,16 @@ protected:
                 break;
             }
             case 8: {
-                int position = Position(target, level);
-                bool all = Chance(30);
-                target.DeleteAt(level, position, all);
-                op << "DeleteAt(" << level << ", " << position << ", " << all << ")";
+                bool all = Chance(50);
+                if (Chance(50)) {
+                    int position = Position(target, level);
+                    target.DeleteAt(level, position, all);
+                    op << "DeleteAt(" << level << ", " << position << ", " << all << ")";
+                } else {  // any entry, shown or not, linked or not
+                    int item = Roll(target.Count() + 1) + 1;
+                    target.DeleteItem(item, all, true);
+                    op << "DeleteItem(" << item << ", " << all << ", 1)";
+                }
                 break;
             }
             case 9: {
@@ -150,11 +179,23 @@ protected:
                 op << "AliasMarked() = " << target.AliasMarked();
                 break;
             case 18: {
+                CUrlListFile& from = *target.OtherList();
+                if (Chance(50)) {
+                    int first = Position(from, level), last = Position(from, level);
+                    op << "MarkRange(" << level << ", " << first << ", " << last << ", 1) = "
+                       << from.MarkRange(level, first, last, 1) << " on the other list, ";
+                }
+                // A move loses nothing: what is not copied is a bare separator.
+                int items = Linked(target) + Linked(from);
+                for (int marked : from.Marks())
+                    items -= from.Item(marked).Has(ItemFlags::kSeparator) &&
+                             from.NextSibling(marked).item == from.Next(marked);
                 int result = target.CopyMarkedFromOther();
                 op << "CopyMarkedFromOther() = " << result;
                 if (result == 0 && Chance(50)) {
-                    target.OtherList()->DeleteMarked();
+                    from.DeleteMarked();
                     op << ", DeleteMarked() on the other list";
+                    EXPECT_EQ(Linked(target) + Linked(from), items) << "entries vanished in a move";
                 }
                 break;
             }
@@ -174,24 +215,60 @@ protected:
         return op.str();
     }
 
+    static int Linked(const CUrlListFile& target) {
+        int items = 0;
+        for (int i = target.First(); i != 0; i = target.Next(i)) ++items;
+        return items;
+    }
+
+    // Loads fresh lists for the operations up to `op` plus a round's length.
+    // Now and then the list has exactly as many titles as make a list full
+    // by adding, for a shorter round (every check walks the whole list).
+    void LoadFresh(int op) {
+        bool padded = Chance(25);
+        Load(list, RandomOutline(padded ? CUrlListFile::kFullTitleCount : 0));
+        if (padded) ASSERT_EQ(list.TitleCount(), CUrlListFile::kFullTitleCount);
+        Load(other, RandomOutline());
+        roundEnd_ = op + (padded ? 80 : 400);
+        grownLimit_[0] = list.Count() + 1500;
+        grownLimit_[1] = other.Count() + 1500;
+    }
+    bool RoundOver(int op) const {
+        return op >= roundEnd_ || list.Count() > grownLimit_[0] || other.Count() > grownLimit_[1];
+    }
+
+    void RememberTitleCounts() {
+        titlesBefore_[0] = list.TitleCount();
+        titlesBefore_[1] = other.TitleCount();
+        fullBefore_[0] = list.IsFull();
+        fullBefore_[1] = other.IsFull();
+    }
+
     void ExpectSoundAfter(const std::string& history) {
         for (const CUrlListFile* target : {&list, &other}) {
+            int which = target == &other;
             std::string broken = ListInvariantChecker::Check(*target);
-            ASSERT_EQ(broken, "") << (target == &list ? "list" : "other") << " after:\n" << history;
+            if (broken.empty())
+                broken = ListInvariantChecker::CheckFullFlagChange(titlesBefore_[which], fullBefore_[which], *target);
+            ASSERT_EQ(broken, "") << (which ? "other" : "list") << " after:\n" << history;
         }
     }
 
     std::mt19937 random_{7};
     CFindState round_;
+    int roundEnd_ = 0;
+    int grownLimit_[2] = {};
+    int titlesBefore_[2] = {};
+    bool fullBefore_[2] = {};
 };
 
 TEST_F(RandomOps, KeepTheInvariantsAndSurviveSaveAndReload) {
     std::string history;
     for (int op = 0; op < 4000; ++op) {
-        if (op % 400 == 0 || list.Count() > 1500 || other.Count() > 1500) {
-            Load(list, RandomOutline());
-            Load(other, RandomOutline());
+        if (RoundOver(op)) {
+            LoadFresh(op);
             history = "fresh lists\n";
+            RememberTitleCounts();
             ExpectSoundAfter(history);
         }
         CUrlListFile& target = Chance(70) ? list : other;
@@ -201,9 +278,11 @@ TEST_F(RandomOps, KeepTheInvariantsAndSurviveSaveAndReload) {
             ASSERT_GE(target.Load(), 0);
             ASSERT_EQ(Outline(target), outline) << "reload after:\n" << history;
             history += "save and reload\n";
+            RememberTitleCounts();
             continue;
         }
         if (Chance(5)) gate.Allow(Roll(3));
+        RememberTitleCounts();
         history += Operate(target) + (&target == &list ? "\n" : " on the other list\n");
         gate.Allow(-1);
         ExpectSoundAfter(history);
