@@ -52,6 +52,12 @@ std::optional<LRESULT> CMyDragListBox::OnParentMessage(UINT message, WPARAM, LPA
         if (item.hwndItem != box || !DrawItem(item)) return std::nullopt;
         return TRUE;
     }
+    case WM_DELETEITEM:
+        // Item data are plain numbers, nothing to free; answered here, a
+        // reset of thousands of entries does not go through the dialog
+        // manager's default handling for each.
+        if (reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem != box) return std::nullopt;
+        return TRUE;
     case WM_COMPAREITEM: {
         const auto& item = *reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam);
         if (item.hwndItem != box) return std::nullopt;

@@ -28,9 +28,10 @@ public:
     // Makes the control a drag list and subclasses it; false when either fails.
     bool Attach(HWND control) noexcept;
 
-    // WM_MEASUREITEM, WM_DRAWITEM, WM_COMPAREITEM and the drag-list message
-    // when they are about this box: the result for the parent to return;
-    // std::nullopt for any other message (or for the platform's handling).
+    // WM_MEASUREITEM, WM_DRAWITEM, WM_DELETEITEM, WM_COMPAREITEM and the
+    // drag-list message when they are about this box: the result for the
+    // parent to return; std::nullopt for any other message (or for the
+    // platform's handling).
     std::optional<LRESULT> OnParentMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     int Count() const noexcept { return static_cast<int>(SendToBox(LB_GETCOUNT)); }
