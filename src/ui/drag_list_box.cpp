@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "win/guards.h"
 #include "win/handles.h"
 
@@ -91,9 +93,10 @@ std::string CMyDragListBox::Text(int position) const {
     const LRESULT length = SendToBox(LB_GETTEXTLEN, static_cast<WPARAM>(position));
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied = SendToBox(LB_GETTEXT, static_cast<WPARAM>(position),
-                                     reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    // The length may be larger than the text (a list box keeps wide text
+    // and may count it generously for an ANSI caller).
+    SendToBox(LB_GETTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::strlen(text.c_str()));
     return text;
 }
 
