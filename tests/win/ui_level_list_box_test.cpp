@@ -12,7 +12,9 @@
 #include "resource.h"
 #include "ui/level_context_menu.h"
 #include "ui/main_dlg.h"
+#include "ui/title_drag_out.h"
 #include "ui_fake_host.h"
+#include "win/guards.h"
 #include "win/subclass.h"
 
 namespace {
@@ -248,6 +250,36 @@ TEST_F(ListBoxTest, ClicksAndKeysReachTheWindowAsItsCommands) {
     EXPECT_EQ(recorder.Count(IDC_DELETE_TITLE), 1);
     Click(Box(kTitle), 3);
     EXPECT_EQ(recorder.Count(openTitle), 1) << "no one-click opening while organizing";
+}
+
+// What a title dragged out of the window offers the program it is dropped on.
+TEST(TitleDragOut, TheTitleGoesAsItsLinkAndItsUrl) {
+    IDataObject* data = CreateTitleDataObject("http://example.com/a", "Alpha");
+    const auto text = [&](const char* formatName) -> std::string {
+        const auto format = static_cast<CLIPFORMAT>(formatName ? ::RegisterClipboardFormatA(formatName) : CF_TEXT);
+        FORMATETC wanted = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        STGMEDIUM medium{};
+        if (data->GetData(&wanted, &medium) != S_OK) return "(none)";
+        std::string result;
+        {
+            win::GlobalLockGuard<char> lock(medium.hGlobal);
+            result = lock.Get();
+        }
+        ::ReleaseStgMedium(&medium);
+        return result;
+    };
+    EXPECT_EQ(text("HTML Format"), "<a href=\"http://example.com/a\">Alpha</a>");
+    EXPECT_EQ(text("UniformResourceLocator"), "http://example.com/a");
+    EXPECT_EQ(text(nullptr), "http://example.com/a");
+    EXPECT_EQ(text("FileGroupDescriptor"), "(none)");
+    IEnumFORMATETC* formats = nullptr;
+    ASSERT_EQ(data->EnumFormatEtc(DATADIR_GET, &formats), S_OK);
+    FORMATETC listed[4] = {};
+    ULONG count = 0;
+    formats->Next(4, listed, &count);
+    EXPECT_EQ(count, 3u);
+    formats->Release();
+    data->Release();
 }
 
 // --- the context menu -------------------------------------------------------
