@@ -66,23 +66,27 @@ void CLevelListBox::Fill(const CUrlListFile& list, int recentPeriodDays) {
     SendToBox(LB_RESETCONTENT);
     const int count = list.Last(level_) + 1;
     SendToBox(LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(count) * kTypicalNameBytes);
+    const std::int64_t now = list.Environment().clock->Now();
     std::string name;
+    adding_ = &name;
     for (int position = 0; position < count; ++position) {
         name.assign(list.DisplayName(list.ItemAt(level_, position)));
         const LRESULT index = SendToBox(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         if (index < 0) break;  // the box is out of memory: show what fits
         SendToBox(LB_SETITEMDATA, static_cast<WPARAM>(index),
-                  list.DisplayAttributes(level_, position, recentPeriodDays));
+                  list.DisplayAttributes(level_, position, recentPeriodDays, now));
     }
+    adding_ = nullptr;
     SendToBox(WM_SETREDRAW, TRUE);
     ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void CLevelListBox::RefreshItemData(const CUrlListFile& list, int recentPeriodDays) {
     const int count = std::min(Count(), list.Last(level_) + 1);
+    const std::int64_t now = list.Environment().clock->Now();
     for (int position = 0; position < count; ++position)
         SendToBox(LB_SETITEMDATA, static_cast<WPARAM>(position),
-                  list.DisplayAttributes(level_, position, recentPeriodDays));
+                  list.DisplayAttributes(level_, position, recentPeriodDays, now));
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -90,7 +94,7 @@ void CLevelListBox::RefreshItemData(const CUrlListFile& list, int recentPeriodDa
 void CLevelListBox::MeasureItem(MEASUREITEMSTRUCT& item) {
     static int fontHeight = 0;
     if (fontHeight == 0) fontHeight = FontHeight();
-    const bool separator = SendToBox(LB_GETTEXTLEN, item.itemID) == 0;
+    const bool separator = adding_ ? adding_->empty() : SendToBox(LB_GETTEXTLEN, item.itemID) == 0;
     item.itemHeight = static_cast<UINT>(separator ? kSeparatorHeight : fontHeight);
 }
 

@@ -14,6 +14,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/drag_list_box.h"
 #include "ui/level_list_host.h"
 
@@ -54,4 +56,7 @@ private:
 
     ILevelListHost* host_ = nullptr;
     int level_ = 0;
+    // While Fill adds an entry: its text, which the list box measures
+    // before the call that adds it returns.
+    const std::string* adding_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "model/title_text.h"
 #include "resource.h"
 #include "ui/main_dlg.h"
 #include "ui_fake_host.h"
@@ -40,11 +41,17 @@ void DrainMessages() {
 // time that is not the program's.
 double Best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 
-// A category with two subcategories: one title, then `count` titles.
+// A category with two subcategories: one title, then `count` titles, every
+// other one visited once (long ago).
 std::string BigList(int count) {
     std::string text = "<1>Everything\r\n\t<2>Few\r\n\t\thttp://example.com/\tOne\r\n\t<2>Many\r\n";
-    for (int i = 0; i < count; ++i)
-        text += "\t\thttp://example.com/" + std::to_string(i) + "\tTitle number " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t visited = i % 2 ? 1000000000 + i : 0;
+        text += "\t\t" +
+                ComposeTitleText("http://example.com/" + std::to_string(i), "Title number " + std::to_string(i),
+                                 visited, "", "", 0) +
+                "\r\n";
+    }
     return text;
 }
 
@@ -120,7 +127,7 @@ double FillTitles(const CMainDlg& window) {
 
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
 
     CFakeHost host(BigList(count));
     host.startCategory = 0;
