@@ -13,13 +13,14 @@ struct CSubclassedControl::Chain {
     CSubclassedControl* top = nullptr;
     WNDPROC previous = nullptr;
 
+    // Never destroyed: a control may go after the statics of the program.
     static std::mutex& Lock() {
-        static std::mutex lock;
-        return lock;
+        static auto* lock = new std::mutex;
+        return *lock;
     }
     static std::unordered_map<HWND, Chain>& Table() {
-        static std::unordered_map<HWND, Chain> table;
-        return table;
+        static auto* table = new std::unordered_map<HWND, Chain>;
+        return *table;
     }
 
     // Puts the procedure back when it is still the control's own; below a
