@@ -131,6 +131,11 @@ int CUrlListFile::InsertInView(int level, int position, int item) {
 }
 
 int CUrlListFile::DisplayAttributes(int level, int position, int recentPeriodDays) const {
+    return DisplayAttributes(level, position, recentPeriodDays, env_.clock->Now());
+}
+
+int CUrlListFile::DisplayAttributes(int level, int position, int recentPeriodDays,
+                                    std::int64_t now) const {
     int item = ItemAt(level, position);
     if (item <= 0) return 1;
     const ListItem& it = items_[item];
@@ -138,10 +143,9 @@ int CUrlListFile::DisplayAttributes(int level, int position, int recentPeriodDay
     if (it.Has(ItemFlags::kMarked)) {
         code = 4;
     } else if (level == kTitle && recentPeriodDays > 0) {
-        std::int64_t age = env_.clock->Now() - LastVisited(ItemText(item));
-        if (LastVisited(ItemText(item)) != 0 && age >= 0 &&
-            age < static_cast<std::int64_t>(recentPeriodDays) * 86400)
-            code = 3;
+        const std::int64_t visited = LastVisited(ItemText(item));
+        const std::int64_t age = now - visited;
+        if (visited != 0 && age >= 0 && age < static_cast<std::int64_t>(recentPeriodDays) * 86400) code = 3;
     }
     if (it.Has(ItemFlags::kSeparator)) code += 0x20000;
     if (level == kTitle && !it.Has(ItemFlags::kSeparator)) {

@@ -125,6 +125,8 @@ public:
     // List box drawing code: 4 marked, 3 recently visited, 1 otherwise;
     // +0x20000 separator, +0x10000 title with a note or log-in name.
     int DisplayAttributes(int level, int position, int recentPeriodDays) const;
+    // The same at the time `now`: filling a column reads the clock once.
+    int DisplayAttributes(int level, int position, int recentPeriodDays, std::int64_t now) const;
 
     // --- plain readers -----------------------------------------------------
     int TitleCount() const { return titleCount_; }

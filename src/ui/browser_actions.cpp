@@ -10,14 +10,6 @@ public:
 
 }  // namespace
 
-bool IsInternetUrl(std::string_view url) noexcept {
-    for (std::string_view prefix : {"http://", "news://", "ftp://", "mailto:", "https://", "gopher://"})
-        if (url.substr(0, prefix.size()) == prefix) return true;
-    return false;
-}
-
-bool IsMailto(std::string_view url) noexcept { return url.substr(0, 7) == "mailto:"; }
-
 IBrowserActions& NoBrowserActions() noexcept {
     static CNoBrowserActions none;
     return none;

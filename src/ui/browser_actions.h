@@ -29,11 +29,5 @@ protected:
     ~IBrowserActions() = default;
 };
 
-// A URL for a browser: http://, https://, ftp://, news://, gopher:// or
-// mailto: (exact bytes, case matters). Anything else is a document, folder
-// or program for the shell.
-bool IsInternetUrl(std::string_view url) noexcept;
-bool IsMailto(std::string_view url) noexcept;
-
 // Opens nothing and fetches nothing.
 IBrowserActions& NoBrowserActions() noexcept;

@@ -28,7 +28,7 @@ CCompactDlg::CCompactDlg(IMainWindowHost& host, HWND owner)
 bool& CCompactDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontCompact; }
 
 void CCompactDlg::PlaceWindow() {
-    titles_.Attach(Handle(), kTitle);
+    titles_.Attach(Handle(), kTitle, *this);
     RECT client{};
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
@@ -94,7 +94,7 @@ bool CCompactDlg::OnViewCommand(int id, int code, HWND) {
     }
 }
 
-HWND CCompactDlg::LevelBox(int level) const { return level == kTitle ? titles_.Handle() : nullptr; }
+HWND CCompactDlg::LevelBoxWindow(int level) const { return level == kTitle ? titles_.Handle() : nullptr; }
 
 void CCompactDlg::ShowSelection(int fromLevel, bool, bool) {
     const CUrlListFile& list = List();
@@ -127,6 +127,14 @@ void CCompactDlg::EnterNewUrl(const std::string&, const std::string&, bool) { Sw
 
 void CCompactDlg::SwitchToOrganize(int runState) {
     Settings().RunState = runState;
+    PostModeSwitch(ID_ORGANIZE_MODE);
+}
+
+// Marks are made in Organize mode, which Compact mode reaches only by
+// opening the other window.
+void CCompactDlg::MarkEntries(int level, int from, int to, int mode) {
+    List().ClearMarks();
+    List().MarkRange(level, from, to, mode);
     PostModeSwitch(ID_ORGANIZE_MODE);
 }
 

@@ -15,14 +15,16 @@ public:
     void ShowSelection(int fromLevel, bool setSelection, bool clearPending) override;
     // Editing happens in Organize mode: the window is recreated there.
     void EnterNewUrl(const std::string& url, const std::string& title, bool visited) override;
+    void MarkEntries(int level, int from, int to, int mode) override;
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PlaceWindow() override;
     void LoadButtonImages() override;
-    HWND LevelBox(int level) const override;
+    HWND LevelBoxWindow(int level) const override;
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
+    CLevelListBox* LevelBox(int level) override { return level == kTitle ? &titles_ : nullptr; }
 
 private:
     void OnSize(int width, int height);

@@ -18,6 +18,7 @@
 
 #include "app/settings/window_rect.h"
 #include "model/url_list_file.h"
+#include "ui/level_list_host.h"
 #include "ui/main_window_host.h"
 #include "ui/save_prompt.h"
 #include "win/dialog.h"
@@ -29,7 +30,9 @@ struct ButtonImage {
     int bitmap;
 };
 
-class CMainDlg : public win::CDialog {
+class CLevelListBox;
+
+class CMainDlg : public win::CDialog, public ILevelListHost {
 public:
     ~CMainDlg() override;
 
@@ -69,6 +72,11 @@ public:
     void ShowLastVisited() const;
     // Resets the item data of one entry (its colour) and repaints it.
     void RefreshEntry(int level, int position);
+    // What the list boxes ask of the window.
+    IMainWindowHost& Application() const override { return host_; }
+    void TitleDraggedOut(int position) override;
+    HWND NoteWindow() const override { return nullptr; }
+    IDropTarget* DropTarget() const override { return nullptr; }
 
 protected:
     CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId);
@@ -89,7 +97,7 @@ protected:
     // bitmaps; the Open button's picture is set by the base afterwards.
     virtual void LoadButtonImages() = 0;
     // The list box of a level, null for a level the view has none of.
-    virtual HWND LevelBox(int level) const = 0;
+    virtual HWND LevelBoxWindow(int level) const = 0;
     // A level whose new entry already has a typed name (a parent that
     // marked items can be moved under once it is added).
     virtual bool IsPendingWithName(int) const { return false; }
@@ -97,7 +105,9 @@ protected:
     virtual bool OnViewCommand(int id, int code, HWND control) = 0;
     // The mode's keep-at-front option.
     virtual bool& KeepAtFront() const = 0;
-    virtual bool IsOrganizing() const { return false; }
+    bool IsOrganizing() const override { return false; }
+    // The view's list box of a level, null when it has none.
+    virtual CLevelListBox* LevelBox(int level) = 0;
     // Runs once the window is placed and shows the list: what the mode
     // starts in (Organize mode when ViewMode asks for it).
     virtual void EnterStartMode() {}

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/settings/app_settings.h"
+#include "browser/target_text.h"
 #include "dialogs/message_format.h"
 #include "model/title_text.h"
 #include "resource.h"
@@ -245,7 +246,7 @@ void CMainDlg::SetSelectedLastVisited(bool never) {
 }
 
 void CMainDlg::RefreshEntry(int level, int position) {
-    const HWND box = LevelBox(level);
+    const HWND box = LevelBoxWindow(level);
     if (box && position >= 0)
         SetListBoxEntryData(box, position, List().DisplayAttributes(level, position, Settings().RecentPeriod));
     UpdateControls();

@@ -3,9 +3,11 @@
 #include <windowsx.h>
 
 #include "app/settings/app_settings.h"
+#include "dialogs/messages.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"
+#include "win/resource_string.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ COrganizeDlg::COrganizeDlg(IMainWindowHost& host, HWND owner)
 bool& COrganizeDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontRegular; }
 
 void COrganizeDlg::PlaceWindow() {
-    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[level].Attach(Handle(), level);
+    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[level].Attach(Handle(), level, *this);
     RECT client{};
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
@@ -161,6 +163,22 @@ bool COrganizeDlg::OnViewCommand(int id, int code, HWND) {
         }
     }
     return false;
+}
+
+void COrganizeDlg::MarkEntries(int level, int from, int to, int mode) {
+    if (!SetOrganizeMode(true)) return;
+    switch (List().MarkRange(level, from, to, mode)) {
+    case -4:
+        SetItemText(IDC_STATUS_LINE, win::LoadResourceString(IDS_MARKS_AT_OTHER_LEVEL));
+        return;
+    case -3:
+        MsgBoxFromString(Handle(), IDS_OUT_OF_MEMORY, MsgBoxKind::kExclamation);
+        break;
+    default:
+        break;
+    }
+    boxes_[level].RefreshItemData(List(), Settings().RecentPeriod);
+    UpdateControls();
 }
 
 bool COrganizeDlg::SetOrganizeMode(bool on) {

@@ -21,6 +21,7 @@ public:
     // prompt first; false when that was cancelled or the mode refused.
     bool SetOrganizeMode(bool on);
     bool IsOrganizing() const override { return organizing_; }
+    void MarkEntries(int level, int from, int to, int mode) override;
 
     void StorePlacement() override;
     void ShowSelection(int fromLevel, bool setSelection, bool clearPending) override;
@@ -44,8 +45,9 @@ protected:
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
     void EnterStartMode() override;
-    HWND LevelBox(int level) const override;
+    HWND LevelBoxWindow(int level) const override;
     bool IsPendingWithName(int level) const override;
+    CLevelListBox* LevelBox(int level) override { return &boxes_[level]; }
 
 private:
     // A new entry being typed at a level: not at all, typed, or a fetched

@@ -134,7 +134,7 @@ void COrganizeDlg::OnFieldChange(int field) {
     list.EditItem(level, position, name, url);
     if (field != IDC_URL) {
         CUpdating updating(*this);
-        ReplaceListBoxEntry(LevelBox(level), position, std::string(list.DisplayName(list.SelectedItem(level))));
+        ReplaceListBoxEntry(LevelBoxWindow(level), position, std::string(list.DisplayName(list.SelectedItem(level))));
     }
     UpdateControls();
 }
@@ -215,7 +215,7 @@ bool COrganizeDlg::CommitLevel(int level) {
     pending_[level] = kNotPending;
     {
         CUpdating updating(*this);
-        InsertListBoxEntry(LevelBox(level), position, std::string(list.DisplayName(list.SelectedItem(level))),
+        InsertListBoxEntry(LevelBoxWindow(level), position, std::string(list.DisplayName(list.SelectedItem(level))),
                            list.DisplayAttributes(level, position, Settings().RecentPeriod));
     }
     ShowSelection(level, true, false);

@@ -12,7 +12,7 @@ constexpr char kDefaultName[] = "Uncategorized";
 
 }  // namespace
 
-HWND COrganizeDlg::LevelBox(int level) const { return boxes_[level].Handle(); }
+HWND COrganizeDlg::LevelBoxWindow(int level) const { return boxes_[level].Handle(); }
 
 bool COrganizeDlg::HasValidSelection(int level) const {
     const CUrlListFile& list = List();
@@ -48,20 +48,13 @@ void COrganizeDlg::OnSelectionChange(int level) {
 
 void COrganizeDlg::FillColumn(int level) {
     const CUrlListFile& list = List();
-    if (list.Last(level) < 0 && ::SendMessageA(LevelBox(level), LB_GETCOUNT, 0, 0) == 0) return;
+    if (list.Last(level) < 0 && ::SendMessageA(LevelBoxWindow(level), LB_GETCOUNT, 0, 0) == 0) return;
     boxes_[level].Fill(list, Settings().RecentPeriod);
 }
 
 void COrganizeDlg::RefreshItemData(int fromLevel) {
-    const CUrlListFile& list = List();
-    const int recent = Settings().RecentPeriod;
-    for (int level = fromLevel; level < kLevelCount; ++level) {
-        const HWND box = LevelBox(level);
-        for (int position = 0; position <= list.Last(level); ++position)
-            ::SendMessageA(box, LB_SETITEMDATA, static_cast<WPARAM>(position),
-                           list.DisplayAttributes(level, position, recent));
-        ::InvalidateRect(box, nullptr, TRUE);
-    }
+    for (int level = fromLevel; level < kLevelCount; ++level)
+        boxes_[level].RefreshItemData(List(), Settings().RecentPeriod);
 }
 
 void COrganizeDlg::ShowSelection(int fromLevel, bool setSelection, bool clearPending) {
