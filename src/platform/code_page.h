@@ -16,6 +16,8 @@ public:
     // Name for a charset declaration, e.g. "windows-1252", "shift_jis".
     virtual std::string CharsetName() const = 0;
     virtual bool IsLeadByte(unsigned char byte) const = 0;
+    // False for single-byte code pages, whose text needs no character walk.
+    virtual bool HasLeadBytes() const;
     // Lower-cases letters; double-byte characters are kept as units.
     virtual std::string Lower(std::string_view text) const = 0;
     // <0, 0, >0 like strcmp, ignoring case.

@@ -17,7 +17,7 @@ std::string Outline(const CUrlListFile& list) {
             auto target = std::find(order.begin(), order.end(), list.ResolveAlias(item));
             out += "alias of #" + std::to_string(target - order.begin());
         } else if (it.Level() == kTitle) {
-            const std::string& text = list.RawText(item);
+            std::string_view text = list.RawText(item);
             out += std::string(TitleUrl(text)) + " | " + std::string(TitleName(text)) + " | " +
                    std::to_string(LastVisited(text)) + " | " + TitleNote(text) + " | " +
                    std::string(TitleLogIn(text));

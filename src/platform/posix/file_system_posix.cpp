@@ -28,21 +28,22 @@ public:
         struct stat st {};
         if (::fstat(fd_, &st) != 0) return errno;
         if (S_ISDIR(st.st_mode)) return EISDIR;
-        out.clear();
-        out.reserve(static_cast<std::size_t>(st.st_size));
-        char buffer[1 << 16];
-        off_t offset = 0;
+        // Straight into the string; the byte beyond the size shows whether
+        // the file grew since.
+        out.resize(static_cast<std::size_t>(st.st_size) + 1);
+        std::size_t offset = 0;
         for (;;) {
-            ssize_t n = ::pread(fd_, buffer, sizeof buffer, offset);
+            if (offset == out.size()) out.resize(out.size() * 2);
+            ssize_t n = ::pread(fd_, &out[offset], out.size() - offset, static_cast<off_t>(offset));
             if (n < 0) {
                 if (errno == EINTR) continue;
                 return errno;
             }
             if (n == 0) break;
-            out.append(buffer, static_cast<std::size_t>(n));
-            offset += n;
+            offset += static_cast<std::size_t>(n);
         }
-        position_ = offset;
+        out.resize(offset);
+        position_ = static_cast<off_t>(offset);
         return 0;
     }
 
