@@ -30,6 +30,11 @@ public:
 // The system's ANSI code page (Windows-1252 behaviour on other platforms).
 const CodePage& AnsiCodePage();
 
+// Whether the command line and the console speak UTF-8 rather than the ANSI
+// code page: so on POSIX systems, whose locales are UTF-8; not on Windows,
+// which hands console programs their arguments in the ANSI code page.
+bool ConsoleSpeaksUtf8();
+
 // Windows-1252, available on every platform (tests and native builds).
 const CodePage& Windows1252();
 

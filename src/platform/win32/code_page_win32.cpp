@@ -76,4 +76,6 @@ const CodePage& AnsiCodePage() {
     return page;
 }
 
+bool ConsoleSpeaksUtf8() { return false; }
+
 }  // namespace platform
