@@ -14,11 +14,6 @@ void ItemTexts::Reset(std::string bytes) {
     unused_ = bytes_.size();
 }
 
-void ItemTexts::AddSlice(std::size_t offset, std::size_t size) {
-    spans_.push_back(Span{static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(size)});
-    unused_ -= size;
-}
-
 void ItemTexts::Add(std::string_view text) {
     spans_.push_back(Span{static_cast<std::uint32_t>(bytes_.size()),
                           static_cast<std::uint32_t>(text.size())});

@@ -47,7 +47,10 @@ public:
     void Reset(std::string bytes = {});
     std::string_view Bytes() const { return bytes_; }
     // The caller has made room for the span (ReserveSpans).
-    void AddSlice(std::size_t offset, std::size_t size);
+    void AddSlice(std::size_t offset, std::size_t size) {
+        spans_.push_back(Span{static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(size)});
+        unused_ -= size;
+    }
     // The caller has made room for the span and the bytes (ReserveBytes).
     void Add(std::string_view text);
     void Set(std::size_t item, std::string_view text);

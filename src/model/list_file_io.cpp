@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kBackupPrefix = "Autobackup of ";
 constexpr std::string_view kSaveSuffix = ".saving";
 constexpr std::size_t kMaxTextOffset = UINT32_MAX;
+constexpr std::size_t kWriteChunk = 256 * 1024;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -168,14 +169,18 @@ void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
     }
 }
 
-std::string CUrlListFile::Serialize() const {
-    std::size_t size = 0;
-    for (int i = items_[0].next; i != 0; i = items_[i].next) size += texts_[i].size() + 8;
-    std::string out;
-    out.reserve(size + 64 * 8);
-    for (int i = items_[0].next; i != 0; i = items_[i].next)
-        AppendListLine(out, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
-    return out;
+// Line by line through a small buffer, so that writing a list needs no
+// second copy of all of it in memory.
+platform::OsError CUrlListFile::WriteLines(platform::OpenFile& file) const {
+    std::string chunk;
+    chunk.reserve(kWriteChunk + 1024);
+    for (int i = items_[0].next; i != 0; i = items_[i].next) {
+        AppendListLine(chunk, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
+        if (chunk.size() < kWriteChunk) continue;
+        if (platform::OsError error = file.Write(chunk)) return error;
+        chunk.clear();
+    }
+    return file.Write(chunk);
 }
 
 int CUrlListFile::Save() {
@@ -184,7 +189,7 @@ int CUrlListFile::Save() {
         WriteBackup();
         backupPending_ = false;
     }
-    int error = WriteReplacing(path_, Serialize());
+    int error = WriteReplacing(path_, [this](platform::OpenFile& file) { return WriteLines(file); });
     if (error == 0) modified_ = false;
     return error;
 }
@@ -200,19 +205,20 @@ void CUrlListFile::WriteBackup() {
     }
     if (error != 0) return;
     std::string name = std::string(kBackupPrefix).append(platform::FileNameOf(path_));
-    WriteReplacing(platform::JoinPath(platform::FolderOf(path_), name), bytes);
+    WriteReplacing(platform::JoinPath(platform::FolderOf(path_), name),
+                   [&bytes](platform::OpenFile& file) { return file.Write(bytes); });
 }
 
 // The new content goes to a file beside the target and replaces it only once
 // it is complete on disk, so a failed write never leaves a truncated file.
-int CUrlListFile::WriteReplacing(const std::string& target, std::string_view content) {
+int CUrlListFile::WriteReplacing(const std::string& target, const WriteContent& write) {
     platform::FileSystem& files = *env_.files;
     std::string temporary = target + std::string(kSaveSuffix);
     platform::OsError error = 0;
     {
         auto file = files.Open(temporary, platform::OpenMode::CreateDenyWrite, error);
         if (!file) return error;
-        error = file->Write(content);
+        error = write(*file);
         if (error == 0) error = file->Flush();
     }
     if (error == 0) {
@@ -231,7 +237,7 @@ int CUrlListFile::SaveCopy(const std::string& path) const {
     platform::OsError error = 0;
     auto file = env_.files->Open(path, platform::OpenMode::CreateDenyWrite, error);
     if (!file) return error;
-    error = file->Write(Serialize());
+    error = WriteLines(*file);
     return error != 0 ? error : file->Flush();
 }
 

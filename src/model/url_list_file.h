@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -251,8 +252,9 @@ private:
     void ResolveAliases(std::vector<std::pair<int, long>>& aliases,
                         std::vector<std::pair<int, long>>& targets);
     void Unlink(int item);
-    std::string Serialize() const;
-    int WriteReplacing(const std::string& target, std::string_view content);
+    platform::OsError WriteLines(platform::OpenFile& file) const;
+    using WriteContent = std::function<platform::OsError(platform::OpenFile&)>;
+    int WriteReplacing(const std::string& target, const WriteContent& write);
     void WriteBackup();
     bool ReopenHeldFile();
 
