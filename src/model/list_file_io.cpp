@@ -14,7 +14,7 @@ constexpr std::size_t kMaxTextOffset = UINT32_MAX;
 constexpr std::size_t kWriteChunk = 256 * 1024;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
+    return text.size() >= prefix.size() && std::memcmp(text.data(), prefix.data(), prefix.size()) == 0;
 }
 
 bool IsLevelMarker(std::string_view line) {
@@ -88,6 +88,7 @@ int CUrlListFile::ParseContent(std::string content) {
     Reserve(expected);  // one allocation when memory allows; else grow step by step
     texts_.Reset(std::move(content));
     const std::string_view bytes = texts_.Bytes();
+    const bool singleByte = !cp.HasLeadBytes();
 
     std::vector<std::pair<int, long>> aliases;
     std::vector<std::pair<int, long>> targets;
@@ -100,7 +101,8 @@ int CUrlListFile::ParseContent(std::string content) {
             result = -3;  // beyond what a text's offset can name
             break;
         }
-        std::string_view line = Trim(bytes.substr(at, eol - at), cp);
+        std::string_view raw = bytes.substr(at, eol - at);
+        std::string_view line = singleByte ? platform::TrimSingleByte(raw) : Trim(raw, cp);
         at = eol + 1;
 
         bool marker = IsLevelMarker(line);
@@ -132,7 +134,8 @@ int CUrlListFile::ParseContent(std::string content) {
                 continue;
             }
             ++titleCount_;
-            long number = AliasNumber(text);
+            // Only a line holding '#' can carry an alias number.
+            long number = text.find('#') == std::string_view::npos ? 0 : AliasNumber(text);
             if (number > 0) targets.emplace_back(item, number);
         }
     }

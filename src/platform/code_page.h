@@ -41,10 +41,20 @@ const CodePage& Windows1252();
 // Appends one Unicode character as UTF-8.
 void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
-bool IsAnsiSpace(char c);  // space, TAB, CR, LF, vertical tab, form feed
+// Space, TAB, CR, LF, vertical tab, form feed.
+inline bool IsAnsiSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 // Trims white space on both sides, stepping over double-byte characters.
 std::string_view Trim(std::string_view text, const CodePage& cp);
+// The same for a code page without lead bytes: from both ends.
+inline std::string_view TrimSingleByte(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsAnsiSpace(text[begin])) ++begin;
+    while (end > begin && IsAnsiSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
 
 // Byte offset of `needle` in `haystack` at a character boundary, or npos.
 std::size_t FindAtCharBoundary(std::string_view haystack, std::string_view needle,

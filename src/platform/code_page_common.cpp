@@ -4,10 +4,6 @@
 
 namespace platform {
 
-bool IsAnsiSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 bool CodePage::HasLeadBytes() const {
     for (int byte = 0x80; byte < 0x100; ++byte)
         if (IsLeadByte(static_cast<unsigned char>(byte))) return true;
@@ -15,13 +11,9 @@ bool CodePage::HasLeadBytes() const {
 }
 
 std::string_view Trim(std::string_view text, const CodePage& cp) {
+    if (!cp.HasLeadBytes()) return TrimSingleByte(text);
     std::size_t begin = 0;
     while (begin < text.size() && IsAnsiSpace(text[begin])) ++begin;
-    if (!cp.HasLeadBytes()) {
-        std::size_t end = text.size();
-        while (end > begin && IsAnsiSpace(text[end - 1])) --end;
-        return text.substr(begin, end - begin);
-    }
     // White space bytes are all below 0x40 and so never trail bytes, but a
     // lead byte at the very end must not be split from nothing: walk forward.
     std::size_t end = begin;
