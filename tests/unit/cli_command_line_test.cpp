@@ -59,7 +59,9 @@ TEST(CliCommandLine, HelpVersionAndUsage) {
         EXPECT_EQ(run.status, c.status) << c.out << c.err;
         EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-        if (c.status == kExitUsage) EXPECT_EQ(run.out, "");
+        if (c.status == kExitUsage) {
+            EXPECT_EQ(run.out, "");
+        }
     }
 }
 
