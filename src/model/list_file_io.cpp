@@ -78,9 +78,9 @@ bool CUrlListFile::ReopenHeldFile() {
     return file_ != nullptr;
 }
 
-// One pass over the file's bytes: each accepted line becomes an item whose
-// text is a slice of those bytes; only alias lines and lines carrying a '#'
-// field are rewritten, once their aliases are resolved.
+// Each accepted line becomes an item whose text is a slice of the file's
+// bytes, copied nowhere; only alias lines and lines carrying a '#' field are
+// rewritten, once, when the aliases are resolved.
 int CUrlListFile::ParseContent(std::string content) {
     const platform::CodePage& cp = *env_.codePage;
     std::size_t expected = CountLines(content) + 1;
