@@ -37,11 +37,12 @@ std::string ListName(const std::string& path) {
 
 class CReportProblems final : public CFavoritesExportProblem {
 public:
-    explicit CReportProblems(std::ostream& err) : err_(err) {}
+    explicit CReportProblems(const CliCall& call) : err_(call.err), terminal_(call.terminal) {}
     bool GoOn(std::string_view category, std::string_view subcategory, std::string_view title,
               platform::OsError error) override {
-        err_ << "vellinor-cli: could not export " << category << " - " << subcategory << " - " << title
-             << ": " << platform::OsFileSystem().ErrorText(error) << "\n";
+        err_ << "vellinor-cli: could not export " << terminal_.Shown(category) << " - "
+             << terminal_.Shown(subcategory) << " - " << terminal_.Shown(title) << ": "
+             << platform::OsFileSystem().ErrorText(error) << "\n";
         ++count;
         return true;
     }
@@ -49,74 +50,75 @@ public:
 
 private:
     std::ostream& err_;
+    const CliTerminal& terminal_;
 };
 
 }  // namespace
 
-int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::string& format = args[0];
-    const std::string& source = args[1];
-    const std::string& newList = args[2];
+int RunImport(const CliCall& call) {
+    const std::string& format = call.args[0];
+    const std::string& source = call.args[1];
+    const std::string& newList = call.args[2];
     platform::FileSystem& files = platform::OsFileSystem();
     for (const ImportFormat& known : kImportFormats) {
         if (format != known.name) continue;
         if (SamePath(files, source, newList)) {
-            err << "vellinor-cli: the new list must not overwrite the source\n";
+            call.err << "vellinor-cli: the new list must not overwrite the source\n";
             return kExitUsage;
         }
         if (known.import(newList, source, ListEnvironment{}) == 0) {
-            out << "imported " << source << " into " << newList << "\n";
+            call.out << "imported " << source << " into " << newList << "\n";
             return 0;
         }
-        err << "vellinor-cli: import failed: ";
+        call.err << "vellinor-cli: import failed: ";
         if (!files.Exists(source))
-            err << "'" << source << "' does not exist\n";
+            call.err << "'" << source << "' does not exist\n";
         else
-            err << "'" << source << "' is not " << known.source
+            call.err << "'" << source << "' is not " << known.source
                 << " that can be read, or '" << newList
                 << "' cannot be written (is it a list that is open?)\n";
         return kExitFailed;
     }
-    err << "vellinor-cli: unknown import format '" << format
+    call.err << "vellinor-cli: unknown import format '" << format
         << "' (netscape, opera, aol, favorites or startmenu)\n";
     return kExitUsage;
 }
 
-int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::string& format = args[0];
-    const std::string& path = args[1];
-    const std::string& target = args[2];
+int RunExport(const CliCall& call) {
+    const std::string& format = call.args[0];
+    const std::string& path = call.args[1];
+    const std::string& target = call.args[2];
     if (format != "netscape" && format != "opera" && format != "favorites") {
-        err << "vellinor-cli: unknown export format '" << format << "' (netscape, opera or favorites)\n";
+        call.err << "vellinor-cli: unknown export format '" << format << "' (netscape, opera or favorites)\n";
         return kExitUsage;
     }
     CUrlListFile list;
     int loadResult = 0;
-    if (!LoadListForCommand(list, path, err, loadResult)) return kExitFailed;
+    if (!LoadListForCommand(list, path, call.err, loadResult)) return kExitFailed;
     if (loadResult == -3) {
-        err << "vellinor-cli: '" << path << "' was only partly loaded; not exporting it\n";
+        call.err << "vellinor-cli: '" << path << "' was only partly loaded; not exporting it\n";
         return kExitFailed;
     }
     if (list.IsSameFile(target)) {
-        err << "vellinor-cli: the export must not overwrite the list itself\n";
+        call.err << "vellinor-cli: the export must not overwrite the list itself\n";
         return kExitUsage;
     }
-    CReportProblems problems(err);
+    CReportProblems problems(call);
     int result = format == "netscape" ? ExportNetscape(list, ListName(path), target)
                : format == "opera"    ? ExportOpera(list, target)
                                       : ExportFavorites(list, target, problems);
     if (result == -1) {
-        err << "vellinor-cli: export failed: '" << target << "' is not a folder\n";
+        call.err << "vellinor-cli: export failed: '" << target << "' is not a folder\n";
         return kExitFailed;
     }
     if (result != 0) {
-        err << "vellinor-cli: export failed: " << list.Environment().files->ErrorText(result) << "\n";
+        call.err << "vellinor-cli: export failed: " << list.Environment().files->ErrorText(result) << "\n";
         return kExitFailed;
     }
     if (problems.count > 0) {
-        err << "vellinor-cli: " << problems.count << " title(s) could not be exported\n";
+        call.err << "vellinor-cli: " << problems.count << " title(s) could not be exported\n";
         return kExitFailed;
     }
-    out << "exported " << path << " to " << target << "\n";
+    call.out << "exported " << path << " to " << target << "\n";
     return 0;
 }

@@ -40,11 +40,11 @@ bool LoadListForCommand(CUrlListFile& list, const std::string& path, std::ostrea
     return false;
 }
 
-int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCheck(const CliCall& call) {
     CUrlListFile list;
     int result = 0;
-    if (!LoadListForCommand(list, args[0], err, result)) return kExitFailed;
-    out << "load result: " << result << " (" << DescribeLoadResult(result) << ")\n"
+    if (!LoadListForCommand(list, call.args[0], call.err, result)) return kExitFailed;
+    call.out << "load result: " << result << " (" << DescribeLoadResult(result) << ")\n"
         << "items: " << CountItems(list) << "\n"
         << "titles: " << list.TitleCount() << "\n"
         << "aliases: " << CountAliases(list) << "\n"
@@ -53,24 +53,24 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return result == -3 ? kExitFailed : 0;
 }
 
-int RunNormalize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunNormalize(const CliCall& call) {
     CUrlListFile list;
     int result = 0;
-    if (!LoadListForCommand(list, args[0], err, result)) return kExitFailed;
+    if (!LoadListForCommand(list, call.args[0], call.err, result)) return kExitFailed;
     if (result == -3) {
-        err << "vellinor-cli: '" << args[0] << "' was only partly loaded; not writing a copy\n";
+        call.err << "vellinor-cli: '" << call.args[0] << "' was only partly loaded; not writing a copy\n";
         return kExitFailed;
     }
-    if (list.IsSameFile(args[1])) {
-        err << "vellinor-cli: the copy must not overwrite the list itself\n";
+    if (list.IsSameFile(call.args[1])) {
+        call.err << "vellinor-cli: the copy must not overwrite the list itself\n";
         return kExitUsage;
     }
-    int error = list.SaveCopy(args[1]);
+    int error = list.SaveCopy(call.args[1]);
     if (error != 0) {
-        err << "vellinor-cli: cannot write '" << args[1]
+        call.err << "vellinor-cli: cannot write '" << call.args[1]
             << "': " << list.Environment().files->ErrorText(error) << "\n";
         return kExitFailed;
     }
-    out << "wrote " << args[1] << "\n";
+    call.out << "wrote " << call.args[1] << "\n";
     return 0;
 }

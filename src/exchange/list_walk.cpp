@@ -8,7 +8,7 @@ ExportItem DescribeItem(const CUrlListFile& list, int item) {
     ExportItem described{list.Level(item), list.Item(item).Has(ItemFlags::kSeparator),
                          list.DisplayName(item), {}, {}, 0};
     if (described.level == kTitle && !described.separator) {
-        const std::string& text = list.ItemText(item);
+        std::string_view text = list.ItemText(item);
         described.url = TitleUrl(text);
         described.note = TitleNote(text);
         described.lastVisited = LastVisited(text);

@@ -19,8 +19,8 @@ std::string OneLineField(std::string_view text, const platform::CodePage& cp) {
 }  // namespace
 
 void CUrlListFile::ReplaceText(int item, std::string text) {
-    if (texts_[item] == text) return;
-    texts_[item] = std::move(text);
+    if (RawText(item) == text) return;
+    texts_.Set(item, text);
     modified_ = true;
 }
 
@@ -59,7 +59,7 @@ void CUrlListFile::EditItem(int level, int position, std::string_view name, std:
     }
     std::string newUrl = OneLineField(url, cp);
     if (newUrl.empty()) return;  // the line would start with a TAB and lose it
-    const std::string& old = texts_[item];
+    std::string_view old = RawText(item);
     ReplaceText(item, ComposeTitleText(newUrl, newName, LastVisited(old), TitleNote(old),
                                        TitleLogIn(old), AliasNumber(old)));
 }
@@ -67,7 +67,7 @@ void CUrlListFile::EditItem(int level, int position, std::string_view name, std:
 void CUrlListFile::SetNoteAndLogIn(int item, std::string_view note, std::string_view logIn) {
     item = EditableTitle(item);
     if (item == 0) return;
-    const std::string& old = texts_[item];
+    std::string_view old = RawText(item);
     ReplaceText(item, ComposeTitleText(TitleUrl(old), TitleName(old), LastVisited(old), note,
                                        OneLineField(logIn, *env_.codePage), AliasNumber(old)));
 }
@@ -75,7 +75,7 @@ void CUrlListFile::SetNoteAndLogIn(int item, std::string_view note, std::string_
 void CUrlListFile::SetLastVisited(int item, bool never) {
     item = EditableTitle(item);
     if (item == 0) return;
-    const std::string& old = texts_[item];
+    std::string_view old = RawText(item);
     ReplaceText(item, ComposeTitleText(TitleUrl(old), TitleName(old), never ? 0 : env_.clock->Now(),
                                        TitleNote(old), TitleLogIn(old), AliasNumber(old)));
 }

@@ -1,4 +1,5 @@
 // Reading and writing the list file.
+#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 
@@ -9,9 +10,11 @@ namespace {
 
 constexpr std::string_view kBackupPrefix = "Autobackup of ";
 constexpr std::string_view kSaveSuffix = ".saving";
+constexpr std::size_t kMaxTextOffset = UINT32_MAX;
+constexpr std::size_t kWriteChunk = 256 * 1024;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
+    return text.size() >= prefix.size() && std::memcmp(text.data(), prefix.data(), prefix.size()) == 0;
 }
 
 bool IsLevelMarker(std::string_view line) {
@@ -57,7 +60,7 @@ int CUrlListFile::Load(const std::string& path) {
     Reset();
     std::string full;
     path_ = files.FullPath(path, full) ? full : path;
-    int result = ParseContent(content);
+    int result = ParseContent(std::move(content));
     if (result == -3 || openedReadOnly) {
         readOnly_ = true;
         return result == -3 ? -3 : 3;
@@ -77,20 +80,32 @@ bool CUrlListFile::ReopenHeldFile() {
     return file_ != nullptr;
 }
 
-int CUrlListFile::ParseContent(std::string_view content) {
+// Each accepted line becomes an item whose text is a slice of the file's
+// bytes, copied nowhere; only alias lines and lines carrying a '#' field are
+// rewritten, once, when the aliases are resolved.
+int CUrlListFile::ParseContent(std::string content) {
     const platform::CodePage& cp = *env_.codePage;
     std::size_t expected = CountLines(content) + 1;
     if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
     Reserve(expected);  // one allocation when memory allows; else grow step by step
+    texts_.Reset(std::move(content));
+    const std::string_view bytes = texts_.Bytes();
+    const bool singleByte = !cp.HasLeadBytes();
 
     std::vector<std::pair<int, long>> aliases;
     std::vector<std::pair<int, long>> targets;
     int result = 0;
     bool started = false;
-    while (!content.empty()) {
-        std::size_t eol = content.find('\n');
-        std::string_view line = Trim(content.substr(0, eol), cp);
-        content.remove_prefix(eol == std::string_view::npos ? content.size() : eol + 1);
+    for (std::size_t at = 0; at < bytes.size();) {
+        auto newline = static_cast<const char*>(std::memchr(bytes.data() + at, '\n', bytes.size() - at));
+        std::size_t eol = newline ? static_cast<std::size_t>(newline - bytes.data()) : bytes.size();
+        if (eol > kMaxTextOffset) {
+            result = -3;  // beyond what a text's offset can name
+            break;
+        }
+        std::string_view raw = bytes.substr(at, eol - at);
+        std::string_view line = singleByte ? platform::TrimSingleByte(raw) : Trim(raw, cp);
+        at = eol + 1;
 
         bool marker = IsLevelMarker(line);
         if (!started) {
@@ -111,31 +126,32 @@ int CUrlListFile::ParseContent(std::string_view content) {
         int item = ++count_;
         items_.push_back(ListItem{static_cast<std::uint16_t>(item - 1), 0, flags});
         items_[item - 1].next = static_cast<std::uint16_t>(item);
-        texts_.emplace_back();
+        texts_.AddSlice(text.empty() ? 0 : static_cast<std::size_t>(text.data() - bytes.data()),
+                        text.size());
 
         if (level == kTitle && !(flags & ItemFlags::kSeparator)) {
             if (StartsWith(text, kAliasPrefix)) {
                 items_[item].flags |= ItemFlags::kAlias;
                 aliases.emplace_back(item, AliasNumber(text));
-                continue;  // its text is written when it is resolved
-            }
-            ++titleCount_;
-            long number = AliasNumber(text);
-            if (number > 0) {
-                targets.emplace_back(item, number);
-                texts_[item] = WithoutAliasNumber(text);
                 continue;
             }
+            ++titleCount_;
+            // Only a line holding '#' can carry an alias number.
+            long number = text.find('#') == std::string_view::npos ? 0 : AliasNumber(text);
+            if (number > 0) targets.emplace_back(item, number);
         }
-        texts_[item].assign(text.data(), text.size());
     }
     items_[count_].next = 0;
     items_[0].prev = static_cast<std::uint16_t>(count_);
     ResolveAliases(aliases, targets);
+    texts_.Tidy();
     if (RebuildLevel(kCategory) != 0) result = -3;
     return result;
 }
 
+// Each alias takes the item number of the first title carrying its number;
+// one that names no title is dropped. A title's '#' field then carries its
+// own item number when it has aliases and goes otherwise.
 void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
                                   std::vector<std::pair<int, long>>& targets) {
     std::unordered_map<long, int> targetByNumber;
@@ -144,26 +160,32 @@ void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
     for (auto& [alias, number] : aliases) {
         auto found = number > 0 ? targetByNumber.find(number) : targetByNumber.end();
         if (found == targetByNumber.end()) {
-            Unlink(alias);  // names no title: dropped
+            texts_[alias] = std::string_view();
+            Unlink(alias);
             continue;
         }
         int target = found->second;
         texts_[alias] = std::string(kAliasPrefix) + std::to_string(target);
-        if (!items_[target].Has(ItemFlags::kAliasTarget)) {
-            items_[target].flags |= ItemFlags::kAliasTarget;
-            texts_[target] = WithAliasNumber(texts_[target], target);
-        }
+        items_[target].flags |= ItemFlags::kAliasTarget;
+    }
+    for (auto& [item, number] : targets) {
+        bool hasAliases = items_[item].Has(ItemFlags::kAliasTarget);
+        texts_[item] = WithAliasNumber(RawText(item), hasAliases ? item : 0);
     }
 }
 
-std::string CUrlListFile::Serialize() const {
-    std::size_t size = 0;
-    for (int i = items_[0].next; i != 0; i = items_[i].next) size += texts_[i].size() + 8;
-    std::string out;
-    out.reserve(size + 64 * 8);
-    for (int i = items_[0].next; i != 0; i = items_[i].next)
-        AppendListLine(out, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
-    return out;
+// Line by line through a small buffer, so that writing a list needs no
+// second copy of all of it in memory.
+platform::OsError CUrlListFile::WriteLines(platform::OpenFile& file) const {
+    std::string chunk;
+    chunk.reserve(kWriteChunk + 1024);
+    for (int i = items_[0].next; i != 0; i = items_[i].next) {
+        AppendListLine(chunk, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
+        if (chunk.size() < kWriteChunk) continue;
+        if (platform::OsError error = file.Write(chunk)) return error;
+        chunk.clear();
+    }
+    return file.Write(chunk);
 }
 
 int CUrlListFile::Save() {
@@ -172,7 +194,7 @@ int CUrlListFile::Save() {
         WriteBackup();
         backupPending_ = false;
     }
-    int error = WriteReplacing(path_, Serialize());
+    int error = WriteReplacing(path_, [this](platform::OpenFile& file) { return WriteLines(file); });
     if (error == 0) modified_ = false;
     return error;
 }
@@ -188,19 +210,20 @@ void CUrlListFile::WriteBackup() {
     }
     if (error != 0) return;
     std::string name = std::string(kBackupPrefix).append(platform::FileNameOf(path_));
-    WriteReplacing(platform::JoinPath(platform::FolderOf(path_), name), bytes);
+    WriteReplacing(platform::JoinPath(platform::FolderOf(path_), name),
+                   [&bytes](platform::OpenFile& file) { return file.Write(bytes); });
 }
 
 // The new content goes to a file beside the target and replaces it only once
 // it is complete on disk, so a failed write never leaves a truncated file.
-int CUrlListFile::WriteReplacing(const std::string& target, std::string_view content) {
+int CUrlListFile::WriteReplacing(const std::string& target, const WriteContent& write) {
     platform::FileSystem& files = *env_.files;
     std::string temporary = target + std::string(kSaveSuffix);
     platform::OsError error = 0;
     {
         auto file = files.Open(temporary, platform::OpenMode::CreateDenyWrite, error);
         if (!file) return error;
-        error = file->Write(content);
+        error = write(*file);
         if (error == 0) error = file->Flush();
     }
     if (error == 0) {
@@ -219,7 +242,7 @@ int CUrlListFile::SaveCopy(const std::string& path) const {
     platform::OsError error = 0;
     auto file = env_.files->Open(path, platform::OpenMode::CreateDenyWrite, error);
     if (!file) return error;
-    error = file->Write(Serialize());
+    error = WriteLines(*file);
     return error != 0 ? error : file->Flush();
 }
 

@@ -64,7 +64,7 @@ private:
         for (int i = 1; i <= list_.count_; ++i) {
             if (!linked_[i]) continue;
             const ListItem& it = list_.items_[i];
-            const std::string& text = list_.texts_[i];
+            std::string_view text = list_.texts_[i];
             if (it.Level() >= kLevelCount) return At(i, "level out of range");
             bool aliasFlags = it.Has(ItemFlags::kAlias) || it.Has(ItemFlags::kAliasTarget);
             if (it.Has(ItemFlags::kAlias) && it.Has(ItemFlags::kAliasTarget))
@@ -93,7 +93,7 @@ private:
         std::vector<int> aliasesOf(list_.items_.size(), 0);
         for (int i = 1; i <= list_.count_; ++i) {
             if (!linked_[i] || !list_.items_[i].Has(ItemFlags::kAlias)) continue;
-            const std::string& text = list_.texts_[i];
+            std::string_view text = list_.texts_[i];
             long target = AliasNumber(text);
             if (text != std::string(kAliasPrefix) + std::to_string(target))
                 return At(i, "alias text is not alias: and a number");

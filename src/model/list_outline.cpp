@@ -17,7 +17,7 @@ int CUrlListFile::ResolveAlias(int item) const {
     return target > 0 && target <= count_ ? static_cast<int>(target) : item;
 }
 
-const std::string& CUrlListFile::ItemText(int item) const { return texts_[ResolveAlias(item)]; }
+std::string_view CUrlListFile::ItemText(int item) const { return texts_[ResolveAlias(item)]; }
 
 std::string_view CUrlListFile::DisplayName(int item) const {
     std::string_view text = ItemText(item);
@@ -26,11 +26,11 @@ std::string_view CUrlListFile::DisplayName(int item) const {
 }
 
 int CUrlListFile::InsertBefore(int before, std::string text, std::uint8_t flags) {
-    if (!ReserveOneItem()) return -3;
+    if (!ReserveOneItem() || !ReserveTextBytes(text.size())) return -3;
     int item = ++count_;
     ListItem& anchor = items_[before];
     items_.push_back(ListItem{anchor.prev, static_cast<std::uint16_t>(before), flags});
-    texts_.push_back(std::move(text));
+    texts_.Add(text);
     items_[items_[item].prev].next = static_cast<std::uint16_t>(item);
     items_[before].prev = static_cast<std::uint16_t>(item);
     modified_ = true;

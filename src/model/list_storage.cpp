@@ -23,7 +23,7 @@ CUrlListFile::~CUrlListFile() { SetOtherList(nullptr); }
 
 void CUrlListFile::Reset() {
     items_.assign(1, ListItem{});
-    texts_.assign(1, std::string());
+    texts_.Reset();
     for (auto& view : views_) view.clear();
     marks_.clear();
     for (int& s : selection_) s = -1;
@@ -40,17 +40,23 @@ void CUrlListFile::Reset() {
 }
 
 bool CUrlListFile::Reserve(std::size_t items) {
-    if (items <= items_.capacity() && items <= texts_.capacity()) return true;
+    if (items <= items_.capacity() && items <= texts_.SpanCapacity()) return true;
     if (env_.memory &&
-        !env_.memory->MayGrow(items * (sizeof(ListItem) + sizeof(std::string))))
+        !env_.memory->MayGrow(items * (sizeof(ListItem) + sizeof(ItemTexts::Span))))
         return false;
     try {
         items_.reserve(items);
-        texts_.reserve(items);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    return true;
+    return texts_.ReserveSpans(items);
+}
+
+// Room for the text of one more item in the texts' buffer.
+bool CUrlListFile::ReserveTextBytes(std::size_t bytes) {
+    if (bytes <= texts_.ByteRoom()) return true;
+    if (env_.memory && !env_.memory->MayGrow(texts_.GrownCapacity(bytes))) return false;
+    return texts_.ReserveBytes(bytes);
 }
 
 template <typename Vector>
@@ -65,7 +71,7 @@ template bool CUrlListFile::GrowBy(std::vector<std::uint16_t>&, std::size_t);
 bool CUrlListFile::ReserveOneItem() {
     if (count_ >= kMaxItems) return false;
     std::size_t needed = static_cast<std::size_t>(count_) + 2;
-    if (needed <= items_.capacity() && needed <= texts_.capacity()) return true;
+    if (needed <= items_.capacity() && needed <= texts_.SpanCapacity()) return true;
     std::size_t capacity = items_.capacity() < kFirstItemCapacity ? kFirstItemCapacity
                                                                   : items_.capacity() + kItemStep;
     return Reserve(capacity);

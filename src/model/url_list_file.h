@@ -13,12 +13,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/find_state.h"
+#include "model/item_texts.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -94,8 +96,8 @@ public:
     };
     Sibling NextSibling(int item) const;
     int ResolveAlias(int item) const;
-    const std::string& ItemText(int item) const;  // through aliases
-    const std::string& RawText(int item) const { return texts_[item]; }
+    std::string_view ItemText(int item) const;  // through aliases
+    std::string_view RawText(int item) const { return texts_[item]; }
     std::string_view DisplayName(int item) const;
     const ListItem& Item(int item) const { return items_[item]; }
     int Level(int item) const { return items_[item].Level(); }
@@ -244,20 +246,22 @@ private:
 
     bool Reserve(std::size_t items);
     bool ReserveOneItem();
+    bool ReserveTextBytes(std::size_t bytes);
     template <typename Vector>
     bool GrowBy(Vector& vector, std::size_t step);
-    int ParseContent(std::string_view content);
+    int ParseContent(std::string content);
     void ResolveAliases(std::vector<std::pair<int, long>>& aliases,
                         std::vector<std::pair<int, long>>& targets);
     void Unlink(int item);
-    std::string Serialize() const;
-    int WriteReplacing(const std::string& target, std::string_view content);
+    platform::OsError WriteLines(platform::OpenFile& file) const;
+    using WriteContent = std::function<platform::OsError(platform::OpenFile&)>;
+    int WriteReplacing(const std::string& target, const WriteContent& write);
     void WriteBackup();
     bool ReopenHeldFile();
 
     ListEnvironment env_;
     std::vector<ListItem> items_;
-    std::vector<std::string> texts_;
+    ItemTexts texts_;
     std::vector<std::uint16_t> views_[kLevelCount];
     std::vector<std::uint16_t> marks_;
     int selection_[kLevelCount] = {-1, -1, -1};

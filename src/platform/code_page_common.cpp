@@ -4,15 +4,18 @@
 
 namespace platform {
 
-bool IsAnsiSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+bool CodePage::HasLeadBytes() const {
+    for (int byte = 0x80; byte < 0x100; ++byte)
+        if (IsLeadByte(static_cast<unsigned char>(byte))) return true;
+    return false;
 }
 
 std::string_view Trim(std::string_view text, const CodePage& cp) {
-    // White space bytes are all below 0x40 and so never trail bytes, but a
-    // lead byte at the very end must not be split from nothing: walk forward.
+    if (!cp.HasLeadBytes()) return TrimSingleByte(text);
     std::size_t begin = 0;
     while (begin < text.size() && IsAnsiSpace(text[begin])) ++begin;
+    // White space bytes are all below 0x40 and so never trail bytes, but a
+    // lead byte at the very end must not be split from nothing: walk forward.
     std::size_t end = begin;
     for (std::size_t i = begin; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
@@ -115,6 +118,7 @@ public:
     unsigned Number() const override { return 1252; }
     std::string CharsetName() const override { return "windows-1252"; }
     bool IsLeadByte(unsigned char) const override { return false; }
+    bool HasLeadBytes() const override { return false; }
     std::string Lower(std::string_view text) const override {
         std::string out(text);
         for (char& c : out) c = static_cast<char>(Lower1252(static_cast<unsigned char>(c)));

@@ -32,7 +32,7 @@ std::vector<std::string> CLoadedList::TitleTexts() const {
     std::vector<std::string> titles;
     for (int i = list_.First(); i != 0; i = list_.Next(i))
         if (list_.Level(i) == kTitle && !list_.Item(i).Has(ItemFlags::kSeparator))
-            titles.push_back(list_.RawText(i));
+            titles.emplace_back(list_.RawText(i));
     return titles;
 }
 

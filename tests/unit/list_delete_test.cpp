@@ -36,7 +36,7 @@ TEST_F(DeleteTest, JustThisInstanceHandsTheTitleToItsFirstAlias) {
     int heir = list.ItemAt(kTitle, 0);
     EXPECT_FALSE(list.Item(heir).Has(ItemFlags::kAlias));
     EXPECT_TRUE(list.Item(heir).Has(ItemFlags::kAliasTarget));
-    const std::string& text = list.RawText(heir);
+    std::string_view text = list.RawText(heir);
     EXPECT_EQ(TitleUrl(text), "http://target");
     EXPECT_EQ(TitleNote(text), "note");
     EXPECT_EQ(LastVisited(text), 1180000000);

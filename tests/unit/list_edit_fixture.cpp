@@ -20,7 +20,7 @@ std::string Outline(const CUrlListFile& list) {
         } else if (it.Has(ItemFlags::kAlias)) {
             out += "alias of #" + std::to_string(positionOf[static_cast<std::size_t>(list.ResolveAlias(item))]);
         } else if (it.Level() == kTitle) {
-            const std::string& text = list.RawText(item);
+            std::string_view text = list.RawText(item);
             out += std::string(TitleUrl(text)) + " | " + std::string(TitleName(text)) + " | " +
                    std::to_string(LastVisited(text)) + " | " + TitleNote(text) + " | " +
                    std::string(TitleLogIn(text));

@@ -115,7 +115,7 @@ TEST_F(EditTest, EditingAnAliasRenamesItsTargetAndKeepsTheOtherFields) {
     SelectPath({"Reference", "Misc"});
     list.EditItem(kTitle, 0, "  Plan B\t(old) ", " http://plan/b\r\n");
     int target = list.ResolveAlias(list.ItemAt(kTitle, 0));
-    const std::string& text = list.RawText(target);
+    std::string_view text = list.RawText(target);
     EXPECT_EQ(TitleUrl(text), "http://plan/b");
     EXPECT_EQ(TitleName(text), "Plan B (old)") << "TAB inside a field becomes a space";
     EXPECT_EQ(LastVisited(text), 1180000000);
@@ -146,7 +146,7 @@ TEST_F(EditTest, NoteAndLogInReachTheTargetOfAnAlias) {
     SelectPath({"Reference", "Misc"});
     int alias = list.ItemAt(kTitle, 0);
     list.SetNoteAndLogIn(alias, "line 1\r\nline\t2", "me\tyou");
-    const std::string& text = list.ItemText(alias);
+    std::string_view text = list.ItemText(alias);
     EXPECT_EQ(TitleNote(text, true), "line 1\r\nline    2");
     EXPECT_EQ(TitleLogIn(text), "me you");
     EXPECT_EQ(TitleName(text), "Plan");

@@ -26,7 +26,7 @@ protected:
     std::vector<std::string> Outline() const {
         std::vector<std::string> lines;
         for (int i = list.First(); i != 0; i = list.Next(i))
-            lines.push_back(std::to_string(list.Level(i)) + ":" + list.RawText(i));
+            lines.push_back(std::to_string(list.Level(i)) + ":" + std::string(list.RawText(i)));
         return lines;
     }
 

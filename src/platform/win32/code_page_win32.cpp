@@ -42,6 +42,7 @@ public:
         }
     }
     bool IsLeadByte(unsigned char byte) const override { return ::IsDBCSLeadByte(byte) != 0; }
+    bool HasLeadBytes() const override { return hasLeadBytes_; }
     std::string Lower(std::string_view text) const override {
         std::string out(text);
         if (!out.empty()) ::CharLowerBuffA(out.data(), static_cast<DWORD>(out.size()));
@@ -59,6 +60,13 @@ public:
     std::string FromUtf8(std::string_view utf8) const override {
         return Narrow(Widen(utf8, CP_UTF8, 0), CP_ACP);
     }
+
+private:
+    static bool AnsiHasLeadBytes() {
+        CPINFO info{};
+        return !::GetCPInfo(CP_ACP, &info) || info.MaxCharSize > 1;
+    }
+    const bool hasLeadBytes_ = AnsiHasLeadBytes();
 };
 
 }  // namespace
@@ -67,5 +75,7 @@ const CodePage& AnsiCodePage() {
     static const SystemPage page;
     return page;
 }
+
+bool ConsoleSpeaksUtf8() { return false; }
 
 }  // namespace platform
