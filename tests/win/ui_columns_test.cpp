@@ -32,9 +32,9 @@ protected:
     static bool Untouched(const CMainDlg& window, int id, int index) {
         return ::SendMessageA(Item(window, id), LB_GETITEMDATA, static_cast<WPARAM>(index), 0) == kUntouched;
     }
-    const std::string& SelectedText(int level) {
+    std::string SelectedText(int level) {
         CUrlListFile& list = host_.CurrentList();
-        return list.ItemText(list.SelectedItem(level));
+        return std::string(list.ItemText(list.SelectedItem(level)));
     }
     static std::string ToolTipOf(const CMainDlg& window, int control) {
         HWND tips = nullptr;
