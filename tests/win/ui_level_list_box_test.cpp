@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "model/title_text.h"
+#include "recording_message_boxes.h"
 #include "resource.h"
 #include "ui/level_context_menu.h"
 #include "ui/main_dlg.h"
@@ -29,7 +29,7 @@ std::string TitleLine(std::string_view url, std::string_view title, std::int64_t
 std::string TestList() {
     return "<1>Web\r\n\t<2>Links\r\n" + TitleLine("http://example.com/1", "One") +
            TitleLine("http://example.com/2", "Two") + TitleLine("http://example.com/3", "Three") +
-           TitleLine("http://example.com/4", "Four", std::time(nullptr)) +
+           TitleLine("http://example.com/4", "Four", CFixedClock{}.now) +
            TitleLine("http://example.com/5", "Five", 0, "a note") + "\t\t" + std::string(60, '-') + "\r\n" +
            TitleLine("mailto:someone@example.com", "Mail") + TitleLine("C:\\notes.txt", "Notes file") +
            TitleLine("C:\\windows", "Windows folder") + "\t<2>Empty\r\n<1>Other\r\n\t<2>More\r\n";
@@ -225,6 +225,9 @@ TEST_F(ListBoxTest, CtrlShiftClickTogglesTheRangeFromTheSelection) {
 
 TEST_F(ListBoxTest, ClicksAndKeysReachTheWindowAsItsCommands) {
     host_.Settings().Options.OneClickOpen = true;
+    // The one-click open sets the title's last visit: entering Organize mode
+    // then asks to save it first.
+    CRecordingMessageBoxes boxes({IDYES});
     Open(kViewRegular);
     CCommandRecorder recorder;
     ASSERT_TRUE(recorder.Attach(window_->Handle()));

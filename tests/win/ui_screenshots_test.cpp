@@ -5,7 +5,6 @@
 // they exist only when the tests run under Wine with `import` installed.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -96,11 +95,11 @@ std::string DrawingList() {
         text += "\t\t" + ComposeTitleText(url, name, visited, note, {}, 0) + "\r\n";
     };
     title("http://example.com/a", "Alpha (plain)", 0, "");
-    title("http://example.com/b", "Bravo (visited now)", std::time(nullptr), "");
+    title("http://example.com/b", "Bravo (visited now)", CFixedClock{}.now, "");
     title("http://example.com/c", "Charlie (with a note)", 0, "note");
     text += "\t\t" + std::string(60, '-') + "\r\n";
     title("http://example.com/d", "Delta (marked)", 0, "");
-    title("http://example.com/e", "Echo (marked)", std::time(nullptr), "note");
+    title("http://example.com/e", "Echo (marked)", CFixedClock{}.now, "note");
     title("http://example.com/f", "Foxtrot (plain)", 0, "");
     return text;
 }
