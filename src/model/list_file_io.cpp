@@ -9,7 +9,6 @@
 namespace {
 
 constexpr std::string_view kBackupPrefix = "Autobackup of ";
-constexpr std::string_view kSaveSuffix = ".saving";
 constexpr std::size_t kMaxTextOffset = UINT32_MAX;
 constexpr std::size_t kWriteChunk = 256 * 1024;
 
@@ -218,10 +217,10 @@ void CUrlListFile::WriteBackup() {
 // it is complete on disk, so a failed write never leaves a truncated file.
 int CUrlListFile::WriteReplacing(const std::string& target, const WriteContent& write) {
     platform::FileSystem& files = *env_.files;
-    std::string temporary = target + std::string(kSaveSuffix);
+    std::string temporary;
     platform::OsError error = 0;
     {
-        auto file = files.Open(temporary, platform::OpenMode::CreateDenyWrite, error);
+        auto file = platform::CreateTemporaryBeside(files, target, temporary, error);
         if (!file) return error;
         error = write(*file);
         if (error == 0) error = file->Flush();

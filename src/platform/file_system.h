@@ -68,6 +68,13 @@ public:
 // The real file system of this platform.
 FileSystem& OsFileSystem();
 
+// A new file beside `path` under a short name of its own ("~vl0000.tmp"), so
+// that a target whose path is close to the system's limit still has room for
+// it. A file of that name already there is never opened; the next name is
+// tried. Null (with `error`) when none could be created.
+std::unique_ptr<OpenFile> CreateTemporaryBeside(FileSystem& files, const std::string& path,
+                                                std::string& temporary, OsError& error);
+
 // Path helpers shared by both platforms: '\\' and '/' both separate folders.
 std::string_view FolderOf(std::string_view path);    // without trailing separator
 std::string_view FileNameOf(std::string_view path);

@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 using testing_support::FailingWritesFileSystem;
+using testing_support::LongestNameIn;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
@@ -90,9 +91,9 @@ TEST_F(ListFileSave, FailedWriteLeavesTheFileAsItWas) {
         EXPECT_EQ(error, FailingWritesFileSystem::kDiskFull) << "budget " << budget;
         EXPECT_EQ(ReadBytes(Path()), kOriginal) << "budget " << budget;
         EXPECT_TRUE(list.IsModified());
-        EXPECT_FALSE(files.Exists(Path() + ".saving")) << "no stray temporary file";
+        for (const std::string& created : files.created)
+            EXPECT_FALSE(files.Exists(created)) << "no stray temporary file: " << created;
         EXPECT_FALSE(list.IsReadOnly());
-        EXPECT_FALSE(files.Exists(BackupPath() + ".saving"));
         if (files.Exists(BackupPath())) {
             EXPECT_EQ(ReadBytes(BackupPath()), kOriginal);
         }
@@ -114,6 +115,16 @@ TEST_F(ListFileSave, SaveCopyAndSameFile) {
     EXPECT_FALSE(list.IsModified());
     EXPECT_EQ(ReadBytes(folder.Path("copy.txt")), kNormalized);
     EXPECT_EQ(ReadBytes(Path()), kOriginal) << "a copy leaves the list's own file alone";
+}
+
+TEST_F(ListFileSave, AListNearThePathLimitSaves) {
+    const std::string path = folder.Path(std::string(LongestNameIn(folder) - 4, 'n') + ".txt");
+    WriteBytes(path, kOriginal);
+    CUrlListFile list;
+    ASSERT_EQ(list.Load(path), 0);
+    list.InsertBefore(0, "Second", kCategory);
+    ASSERT_EQ(list.Save(), 0);
+    EXPECT_EQ(ReadBytes(path), kNormalized + "<1>Second\r\n");
 }
 
 }  // namespace

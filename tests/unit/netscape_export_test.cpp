@@ -1,29 +1,17 @@
 // Writing lists as bookmark files, and reading them back.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "exchange/netscape_bookmarks.h"
 #include "exchange_test_support.h"
 
 using testing_support::FailingWritesFileSystem;
 using testing_support::FixedClock;
+using testing_support::LongestNameIn;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
 
 namespace {
-
-// The longest file name a file in `folder` can have, at most 250 bytes.
-std::size_t LongestNameIn(const ScratchFolder& folder) {
-#ifdef _WIN32
-    constexpr std::size_t kLongestPath = 259;  // MAX_PATH without its terminating NUL
-    return std::min<std::size_t>(250, kLongestPath - folder.Path("").size());
-#else
-    (void)folder;
-    return 250;
-#endif
-}
 
 class NetscapeExport : public ::testing::Test {
 protected:

@@ -26,6 +26,19 @@ private:
     std::filesystem::path root_;
 };
 
+// The longest file name a file in `folder` can have, at most 250 bytes: the
+// system's path limit on Windows, the name limit elsewhere.
+inline std::size_t LongestNameIn(const ScratchFolder& folder) {
+#ifdef _WIN32
+    constexpr std::size_t kLongestPath = 259;  // MAX_PATH without its terminating NUL
+    const std::size_t room = kLongestPath - folder.Path("").size();
+    return room < 250 ? room : 250;
+#else
+    (void)folder;
+    return 250;
+#endif
+}
+
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
