@@ -10,7 +10,7 @@ const CliCommand kCommands[] = {
     {"check", "LIST", 1, RunCheck},
     {"normalize", "LIST OUT", 2, RunNormalize},
     {"find", "LIST TEXT", 2, RunFind},
-    {"import", "netscape|opera|aol|favorites|startmenu SOURCE NEWLIST", 3, RunImport},
+    {"import", "netscape|opera|aol|favorites|startmenu|chromium|firefox-json SOURCE NEWLIST", 3, RunImport},
     {"export", "netscape|opera|favorites LIST TARGET", 3, RunExport},
 };
 
