@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "exchange/list_file_builder.h"
 #include "exchange/text_conversion.h"
@@ -45,24 +46,85 @@ std::int64_t UnixSeconds(std::int64_t microseconds, std::int64_t epoch) {
     return seconds > 0 ? seconds : 0;
 }
 
+// Builds the document of the members that are read, as the parser meets
+// them; a member that is not read is stepped over with all it holds. Nesting
+// deeper than kMaxDepth ends the parse at once.
+class CBoundedDocument final : public Json::json_sax_t {
+public:
+    CBoundedDocument(const std::vector<std::string_view>& keys, Json& document)
+        : keys_(keys), document_(document) {}
+
+    bool null() override { return Add(Json()); }
+    bool boolean(bool value) override { return Add(Json(value)); }
+    bool number_integer(number_integer_t value) override { return Add(Json(value)); }
+    bool number_unsigned(number_unsigned_t value) override { return Add(Json(value)); }
+    bool number_float(number_float_t value, const string_t&) override { return Add(Json(value)); }
+    bool string(string_t& value) override { return Add(Json(std::move(value))); }
+    bool binary(binary_t&) override { return Add(Json()); }
+    bool start_object(std::size_t) override { return Open(Json::object()); }
+    bool start_array(std::size_t) override { return Open(Json::array()); }
+    bool end_object() override { return Close(); }
+    bool end_array() override { return Close(); }
+    bool key(string_t& key) override {
+        if (skipped_ > 0) return true;
+        if (std::find(keys_.begin(), keys_.end(), key) == keys_.end())
+            skipNext_ = true;
+        else
+            member_ = &(*open_.back())[std::move(key)];
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const Json::exception&) override { return false; }
+
+private:
+    Json* Place(Json value) {
+        if (open_.empty()) return &(document_ = std::move(value));
+        Json& container = *open_.back();
+        if (!container.is_array()) return &(*member_ = std::move(value));
+        container.push_back(std::move(value));
+        return &container.back();
+    }
+    // Whether the next value belongs to a member that is not read.
+    bool Skipped() {
+        bool skipped = skipped_ > 0 || skipNext_;
+        skipNext_ = false;
+        return skipped;
+    }
+    bool Add(Json value) {
+        if (!Skipped()) Place(std::move(value));
+        return true;
+    }
+    bool Open(Json container) {
+        if (++depth_ > kMaxDepth) return false;
+        if (Skipped())
+            ++skipped_;
+        else
+            open_.push_back(Place(std::move(container)));
+        return true;
+    }
+    bool Close() {
+        --depth_;
+        if (skipped_ > 0)
+            --skipped_;
+        else
+            open_.pop_back();
+        return true;
+    }
+
+    const std::vector<std::string_view>& keys_;
+    Json& document_;
+    std::vector<Json*> open_;  // the containers being filled, innermost last
+    Json* member_ = nullptr;   // where the value of the last member read goes
+    int depth_ = 0;
+    int skipped_ = 0;  // containers open inside a member that is not read
+    bool skipNext_ = false;
+};
+
 }  // namespace
 
 bool ParseBookmarkJson(std::string_view text, const JsonBookmarkFormat& format, Json& document) {
-    // Thrown to stop the parse at once, rather than reading on through the
-    // rest of a hostile file.
-    struct TooDeep {};
-    auto keep = [&](int depth, Json::parse_event_t event, Json& parsed) {
-        if (depth > kMaxDepth) throw TooDeep();
-        if (event != Json::parse_event_t::key) return true;
-        const auto* key = parsed.get_ptr<const std::string*>();
-        return key != nullptr && std::find(format.keys.begin(), format.keys.end(), *key) != format.keys.end();
-    };
-    try {
-        document = Json::parse(text.data(), text.data() + text.size(), keep, /*allow_exceptions=*/false);
-    } catch (const TooDeep&) {
-        return false;
-    }
-    return !document.is_discarded();
+    document = Json();
+    CBoundedDocument builder(format.keys, document);
+    return Json::sax_parse(text.data(), text.data() + text.size(), &builder);
 }
 
 const Json* Member(const Json& object, const char* key) {
