@@ -8,8 +8,8 @@
 // "text/x-moz-place-separator" (3). A description is the annotation
 // "bookmarkProperties/description" among the place's "annos".
 //
-// The backup holds no time of a visit: the time a bookmark was last changed
-// is the nearest it has, and stands in for it.
+// The backup holds no time of a visit, so its titles are never visited: the
+// time a bookmark was last changed would show an edited bookmark as recent.
 #include "exchange/import_file.h"
 #include "exchange/json_bookmark_tree.h"
 #include "exchange/json_bookmarks.h"
@@ -62,10 +62,10 @@ std::string_view NoteOf(const Json& node) {
 }
 
 const exchange::JsonBookmarkFormat kFormat{
-    {"children", "type", "typeCode", "root", "title", "uri", "lastModified", "annos", "name", "value"},
+    {"children", "type", "typeCode", "root", "title", "uri", "annos", "name", "value"},
     "title",
     "uri",
-    "lastModified",
+    nullptr,
     0,
     KindOf,
     NoteOf,

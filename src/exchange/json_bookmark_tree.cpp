@@ -202,7 +202,8 @@ void CJsonBookmarkReader::AddBookmark(const Json& node, int content) {
     entry.name = Text(StringMember(node, format_.nameKey));
     if (entry.name.empty()) entry.name = entry.url;  // what browsers show for a page without a title
     if (format_.noteOf) entry.note = Text(format_.noteOf(node));
-    entry.lastVisited = UnixSeconds(Microseconds(Member(node, format_.visitedKey)), format_.epoch);
+    if (format_.visitedKey)
+        entry.lastVisited = UnixSeconds(Microseconds(Member(node, format_.visitedKey)), format_.epoch);
     tree_.AddEntry(content, std::move(entry));
 }
 

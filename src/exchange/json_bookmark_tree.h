@@ -28,7 +28,7 @@ struct JsonBookmarkFormat {
     std::vector<std::string_view> keys;  // the members that are read; all others are dropped
     const char* nameKey;
     const char* urlKey;
-    const char* visitedKey;  // microseconds since the epoch below, as a number or in a string
+    const char* visitedKey;  // microseconds since the epoch below, as a number or in a string; null: none
     std::int64_t epoch;      // that epoch in seconds since 1970
     JsonNodeKind (*kindOf)(const Json& node);
     std::string_view (*noteOf)(const Json& node);
