@@ -14,7 +14,7 @@ const NamedCommand kCommands[] = {
     {{"normalize", "LIST OUT", 2, RunNormalize}, "writes the list to OUT the way Vellinor writes lists"},
     {{"find", "LIST TEXT", 2, RunFind},
      "prints each entry whose name (a title's URL, title, note or log-in name) holds TEXT"},
-    {{"import", "netscape|opera|aol|favorites|startmenu SOURCE NEWLIST", 3, RunImport},
+    {{"import", "netscape|opera|aol|favorites|startmenu|chromium|firefox-json SOURCE NEWLIST", 3, RunImport},
      "makes a new list from a bookmark file, hotlist or folder"},
     {{"export", "netscape|opera|favorites LIST TARGET", 3, RunExport},
      "writes the list as a bookmark file, hotlist or folder of shortcuts"},

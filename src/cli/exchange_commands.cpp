@@ -4,6 +4,7 @@
 #include "cli/cli_commands.h"
 #include "exchange/aol_favorites.h"
 #include "exchange/favorites.h"
+#include "exchange/json_bookmarks.h"
 #include "exchange/netscape_bookmarks.h"
 #include "exchange/opera_hotlist.h"
 #include "model/url_list_file.h"
@@ -22,6 +23,8 @@ const ImportFormat kImportFormats[] = {
     {"aol", "an AOL favorite places file (.pfc)", ImportAol},
     {"favorites", "a Favorites folder", ImportFavorites},
     {"startmenu", "a Start Menu folder", ImportFavorites},
+    {"chromium", "a Chrome or Edge bookmarks file (JSON)", ImportChromium},
+    {"firefox-json", "a Firefox bookmarks backup (JSON)", ImportFirefoxJson},
 };
 
 bool SamePath(platform::FileSystem& files, const std::string& a, const std::string& b) {
@@ -80,7 +83,7 @@ int RunImport(const CliCall& call) {
         return kExitFailed;
     }
     call.err << "vellinor-cli: unknown import format '" << format
-        << "' (netscape, opera, aol, favorites or startmenu)\n";
+        << "' (netscape, opera, aol, favorites, startmenu, chromium or firefox-json)\n";
     return kExitUsage;
 }
 
