@@ -5,23 +5,12 @@
 #include "model/list_memory.h"
 #include "model/title_text.h"
 #include "model/url_key_index.h"
+#include "model/url_parts.h"
 #include "model/url_list_file.h"
 
 namespace {
 
-bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Length of a "scheme:" prefix without the colon, 0 when there is none.
-std::size_t SchemeLength(std::string_view url) {
-    if (url.empty() || !IsAsciiAlpha(url[0])) return 0;
-    for (std::size_t i = 1; i < url.size(); ++i) {
-        char c = url[i];
-        if (c == ':') return i;
-        if (!IsAsciiAlpha(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return 0;
-    }
-    return 0;
-}
 
 std::string_view DefaultPort(std::string_view scheme) {
     if (scheme == "http") return "80";
@@ -37,7 +26,7 @@ void AppendLower(std::string& out, std::string_view text) {
 }  // namespace
 
 void AppendNormalizedUrl(std::string& out, std::string_view url) {
-    std::size_t schemeLength = SchemeLength(url);
+    std::size_t schemeLength = UrlSchemeLength(url);
     std::size_t schemeStart = out.size();
     AppendLower(out, url.substr(0, schemeLength));
     std::string_view scheme = std::string_view(out).substr(schemeStart);
