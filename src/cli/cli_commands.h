@@ -22,9 +22,16 @@ int RunNormalize(const std::vector<std::string>& args, std::ostream& out, std::o
 int RunFind(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunDuplicates(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunDedupe(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCheckLinks(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Loads a list for a command; prints the reason and returns false when it
 // cannot be used. A partly loaded (read-only) list is usable for reading.
 class CUrlListFile;
 bool LoadListForCommand(CUrlListFile& list, const std::string& path, std::ostream& err,
                         int& loadResult);
+// Writes a loaded list to `target` for a command, refusing a partly loaded
+// list and the list's own file; the exit status.
+int WriteListCopy(const CUrlListFile& list, int loadResult, const std::string& source,
+                  const std::string& target, std::ostream& out, std::ostream& err);

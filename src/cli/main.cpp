@@ -12,6 +12,7 @@ const CliCommand kCommands[] = {
     {"find", "LIST TEXT", 2, RunFind},
     {"import", "netscape|opera|aol|favorites|startmenu SOURCE NEWLIST", 3, RunImport},
     {"export", "netscape|opera|favorites LIST TARGET", 3, RunExport},
+    {"duplicates", "LIST", 1, RunDuplicates}, {"dedupe", "LIST OUT", 2, RunDedupe}, {"check-links", "LIST", 1, RunCheckLinks},
 };
 
 int Usage(std::ostream& err) {
