@@ -1,6 +1,7 @@
 // HTTP through WinHTTP, synchronously: one connection and request handle per
 // request, automatic redirects off, the body never read. Cancelling closes
 // the open handles, which ends a request that waits in WinHTTP.
+#include <winsock2.h>
 #include <windows.h>
 #include <winhttp.h>
 
@@ -35,7 +36,9 @@ HttpFailure FailureOf(DWORD error) {
     switch (error) {
     case ERROR_WINHTTP_NAME_NOT_RESOLVED: return HttpFailure::kNoSuchHost;
     case ERROR_WINHTTP_CANNOT_CONNECT: return HttpFailure::kRefused;
-    case ERROR_WINHTTP_TIMEOUT: return HttpFailure::kTimedOut;
+    case ERROR_WINHTTP_TIMEOUT:
+    case ERROR_TIMEOUT:  // what Wine reports when the answer's headers are late
+    case WSAETIMEDOUT: return HttpFailure::kTimedOut;
     case ERROR_WINHTTP_OPERATION_CANCELLED: return HttpFailure::kCancelled;
     case ERROR_WINHTTP_CONNECTION_ERROR:
     case ERROR_WINHTTP_INVALID_SERVER_RESPONSE: return HttpFailure::kDropped;
@@ -72,6 +75,10 @@ public:
         DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
         ::WinHttpSetOption(handles.request, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects);
         ::WinHttpSetTimeouts(handles.request, timeoutMs, timeoutMs, timeoutMs, timeoutMs);
+        // Waiting for the answer's headers has a limit of its own.
+        DWORD headersTimeout = static_cast<DWORD>(timeoutMs);
+        ::WinHttpSetOption(handles.request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headersTimeout,
+                           sizeof headersTimeout);
         if (!::WinHttpSendRequest(handles.request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0,
                                   0, 0) ||
             !::WinHttpReceiveResponse(handles.request, nullptr))
