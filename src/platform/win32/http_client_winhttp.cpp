@@ -1,14 +1,13 @@
-// HTTP through WinHTTP, synchronously: one connection and request handle per
-// request, automatic redirects off, the body never read. Cancelling closes
-// the open handles, which ends a request that waits in WinHTTP.
+// HTTP through WinHTTP in asynchronous mode: one connection and request
+// handle per request, automatic redirects off, the body never read. The
+// requesting thread waits for the answer's headers, the time allowed or a
+// cancel, whichever comes first, so that a cancel never waits for a server.
 #include <winsock2.h>
 #include <windows.h>
 #include <winhttp.h>
 
-#include <algorithm>
 #include <atomic>
-#include <mutex>
-#include <vector>
+#include <memory>
 
 #include "platform/http_client.h"
 
@@ -46,15 +45,52 @@ HttpFailure FailureOf(DWORD error) {
     }
 }
 
+struct HandleCloser {
+    void operator()(HINTERNET handle) const { ::WinHttpCloseHandle(handle); }
+};
+using UniqueInternet = std::unique_ptr<void, HandleCloser>;
+
+struct EventCloser {
+    void operator()(HANDLE event) const { ::CloseHandle(event); }
+};
+using UniqueEvent = std::unique_ptr<void, EventCloser>;
+
+// What WinHTTP's callbacks report about one request. WinHTTP holds a share of
+// it until the request handle is gone, so a late callback never writes into
+// freed memory.
+struct Outcome {
+    UniqueEvent done{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::atomic<DWORD> error{0};
+};
+
+void CALLBACK OnStatus(HINTERNET request, DWORD_PTR context, DWORD status, LPVOID info, DWORD) {
+    auto* share = reinterpret_cast<std::shared_ptr<Outcome>*>(context);
+    if (!share) return;  // the connection handle carries no context
+    Outcome& outcome = **share;
+    switch (status) {
+    case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+        if (!::WinHttpReceiveResponse(request, nullptr)) {
+            outcome.error = ::GetLastError();
+            ::SetEvent(outcome.done.get());
+        }
+        break;
+    case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE: ::SetEvent(outcome.done.get()); break;
+    case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR:
+        outcome.error = static_cast<WINHTTP_ASYNC_RESULT*>(info)->dwError;
+        ::SetEvent(outcome.done.get());
+        break;
+    case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING: delete share; break;
+    default: break;
+    }
+}
+
 class WinHttpClient final : public HttpClient {
 public:
-    explicit WinHttpClient(HINTERNET session) : session_(session) {}
-    ~WinHttpClient() override { ::WinHttpCloseHandle(session_); }
-    WinHttpClient(const WinHttpClient&) = delete;
-    WinHttpClient& operator=(const WinHttpClient&) = delete;
+    WinHttpClient(HINTERNET session, HANDLE cancelled) : session_(session), cancelEvent_(cancelled) {}
 
     HttpResponse Request(bool head, const std::string& url, int timeoutMs) override {
         HttpResponse response;
+        if (cancelled_) return Failed(response, ERROR_WINHTTP_OPERATION_CANCELLED);
         std::wstring wideUrl = Widen(url);
         URL_COMPONENTS parts{};
         parts.dwStructSize = sizeof parts;
@@ -65,99 +101,76 @@ public:
         path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);  // the query (and fragment)
         if (path.empty()) path = L"/";
 
-        Handles handles(*this);
-        handles.connect = Track(::WinHttpConnect(session_, host.c_str(), parts.nPort, 0));
-        if (handles.connect)
-            handles.request = Track(::WinHttpOpenRequest(
-                handles.connect, head ? L"HEAD" : L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                WINHTTP_DEFAULT_ACCEPT_TYPES, parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
-        if (!handles.request) return Failed(response, ::GetLastError());
+        UniqueInternet connection(::WinHttpConnect(session_.get(), host.c_str(), parts.nPort, 0));
+        if (!connection) return Failed(response, ::GetLastError());
+        // Declared after the connection, so that it closes first.
+        UniqueInternet request(::WinHttpOpenRequest(
+            connection.get(), head ? L"HEAD" : L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+            WINHTTP_DEFAULT_ACCEPT_TYPES, parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
+        if (!request) return Failed(response, ::GetLastError());
         DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
-        ::WinHttpSetOption(handles.request, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects);
-        ::WinHttpSetTimeouts(handles.request, timeoutMs, timeoutMs, timeoutMs, timeoutMs);
-        // Waiting for the answer's headers has a limit of its own.
-        DWORD headersTimeout = static_cast<DWORD>(timeoutMs);
-        ::WinHttpSetOption(handles.request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headersTimeout,
-                           sizeof headersTimeout);
-        if (!::WinHttpSendRequest(handles.request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0,
-                                  0, 0) ||
-            !::WinHttpReceiveResponse(handles.request, nullptr))
-            return Failed(response, ::GetLastError());
+        ::WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects);
+        ::WinHttpSetTimeouts(request.get(), timeoutMs, timeoutMs, timeoutMs, timeoutMs);
+
+        auto outcome = std::make_shared<Outcome>();
+        if (!outcome->done) return response;
+        auto* share = new std::shared_ptr<Outcome>(outcome);  // WinHTTP's, freed at HANDLE_CLOSING
+        if (!::WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                                  reinterpret_cast<DWORD_PTR>(share))) {
+            DWORD error = ::GetLastError();
+            DWORD_PTR none = 0;  // a request that never started: its closing frees nothing
+            ::WinHttpSetOption(request.get(), WINHTTP_OPTION_CONTEXT_VALUE, &none, sizeof none);
+            delete share;
+            return Failed(response, error);
+        }
+        HANDLE waits[] = {outcome->done.get(), cancelEvent_.get()};
+        DWORD woken = ::WaitForMultipleObjects(2, waits, FALSE, static_cast<DWORD>(timeoutMs));
+        if (woken == WAIT_TIMEOUT) return Failed(response, ERROR_WINHTTP_TIMEOUT);
+        if (woken != WAIT_OBJECT_0) return Failed(response, ERROR_WINHTTP_OPERATION_CANCELLED);
+        if (outcome->error != 0) return Failed(response, outcome->error);
+
         DWORD status = 0, size = sizeof status;
-        if (!::WinHttpQueryHeaders(handles.request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+        if (!::WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                                    WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX))
             return Failed(response, ::GetLastError());
         response.failure = HttpFailure::kNone;
         response.status = static_cast<int>(status);
         wchar_t location[2048];
         size = sizeof location;
-        if (::WinHttpQueryHeaders(handles.request, WINHTTP_QUERY_LOCATION, WINHTTP_HEADER_NAME_BY_INDEX, location,
+        if (::WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_LOCATION, WINHTTP_HEADER_NAME_BY_INDEX, location,
                                   &size, WINHTTP_NO_HEADER_INDEX))
             response.location = Narrow(std::wstring(location, size / sizeof(wchar_t)));
         return response;
     }
 
     void CancelAll() override {
-        std::lock_guard<std::mutex> lock(mutex_);
         cancelled_ = true;
-        for (auto h = open_.rbegin(); h != open_.rend(); ++h) ::WinHttpCloseHandle(*h);  // requests first
-        open_.clear();
+        ::SetEvent(cancelEvent_.get());
     }
 
 private:
-    // The handles of one request; whichever of the request and CancelAll
-    // comes first closes them, and nothing opens after a cancel.
-    struct Handles {
-        explicit Handles(WinHttpClient& client) : client(client) {}
-        ~Handles() {
-            client.Release(request);
-            client.Release(connect);
-        }
-        WinHttpClient& client;
-        HINTERNET connect = nullptr;
-        HINTERNET request = nullptr;
-    };
-
-    HINTERNET Track(HINTERNET handle) {
-        if (!handle) return nullptr;
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (cancelled_) {
-            ::WinHttpCloseHandle(handle);
-            ::SetLastError(ERROR_WINHTTP_OPERATION_CANCELLED);
-            return nullptr;
-        }
-        open_.push_back(handle);
-        return handle;
-    }
-
-    void Release(HINTERNET handle) {
-        if (!handle) return;
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto found = std::find(open_.begin(), open_.end(), handle);
-        if (found == open_.end()) return;  // CancelAll closed it
-        open_.erase(found);
-        ::WinHttpCloseHandle(handle);
-    }
-
     HttpResponse& Failed(HttpResponse& response, DWORD error) {
         response.failure = cancelled_ ? HttpFailure::kCancelled : FailureOf(error);
         return response;
     }
 
-    HINTERNET session_;
-    std::mutex mutex_;
+    UniqueInternet session_;
+    UniqueEvent cancelEvent_;
     std::atomic<bool> cancelled_{false};
-    std::vector<HINTERNET> open_;
 };
 
 }  // namespace
 
 std::unique_ptr<HttpClient> MakeHttpClient() {
-    HINTERNET session = ::WinHttpOpen(L"Mozilla/5.0 (compatible; Vellinor link check)",
-                                      WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
-                                      WINHTTP_NO_PROXY_BYPASS, 0);
-    if (!session) return nullptr;
-    return std::make_unique<WinHttpClient>(session);
+    UniqueInternet session(::WinHttpOpen(L"Mozilla/5.0 (compatible; Vellinor link check)",
+                                         WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
+                                         WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
+    UniqueEvent cancelled(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!session || !cancelled) return nullptr;
+    DWORD notices = WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS | WINHTTP_CALLBACK_FLAG_HANDLES;
+    if (::WinHttpSetStatusCallback(session.get(), OnStatus, notices, 0) == WINHTTP_INVALID_STATUS_CALLBACK)
+        return nullptr;
+    return std::make_unique<WinHttpClient>(session.release(), cancelled.release());
 }
 
 }  // namespace platform
