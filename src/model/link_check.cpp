@@ -100,19 +100,18 @@ const char* LinkReasonText(LinkReason reason) {
 int CollectLinks(const CUrlListFile& list, LinkCollection& collection) {
     collection = LinkCollection();
     MemoryGate* gate = list.Environment().memory;
-    std::vector<bool> seen;
-    try {
-        seen.assign(static_cast<std::size_t>(list.Count()) + 1, false);
-    } catch (const std::bad_alloc&) {
+    std::vector<std::uint8_t> seen;  // by item: already taken
+    std::size_t items = static_cast<std::size_t>(list.Count()) + 1;
+    if (!ReserveThroughGate(gate, seen, items) ||
+        !ReserveThroughGate(gate, collection.links, static_cast<std::size_t>(list.TitleCount())))
         return -3;
-    }
-    if (!ReserveThroughGate(gate, collection.links, static_cast<std::size_t>(list.TitleCount()))) return -3;
+    seen.assign(items, 0);
     auto take = [&](int item) {
         const ListItem& it = list.Item(item);
         if (it.Level() != kTitle || it.Has(ItemFlags::kSeparator)) return;
         item = list.ResolveAlias(item);
         if (seen[static_cast<std::size_t>(item)]) return;
-        seen[static_cast<std::size_t>(item)] = true;
+        seen[static_cast<std::size_t>(item)] = 1;
         std::string_view url = TitleUrl(list.RawText(item));
         if (!IsWebScheme(url))
             ++collection.notWeb;
