@@ -37,9 +37,16 @@ int RunNormalize(const CliCall& call);
 int RunFind(const CliCall& call);
 int RunImport(const CliCall& call);
 int RunExport(const CliCall& call);
+int RunDuplicates(const CliCall& call);
+int RunDedupe(const CliCall& call);
+int RunCheckLinks(const CliCall& call);
 
 // Loads a list for a command; prints the reason and returns false when it
 // cannot be used. A partly loaded (read-only) list is usable for reading.
 class CUrlListFile;
 bool LoadListForCommand(CUrlListFile& list, const std::string& path, std::ostream& err,
                         int& loadResult);
+// Writes a loaded list to `target` for a command, refusing a partly loaded
+// list and the list's own file; the exit status.
+int WriteListCopy(const CUrlListFile& list, int loadResult, const std::string& source,
+                  const std::string& target, std::ostream& out, std::ostream& err);

@@ -18,6 +18,10 @@ const NamedCommand kCommands[] = {
      "makes a new list from a bookmark file, hotlist or folder"},
     {{"export", "netscape|opera|favorites LIST TARGET", 3, RunExport},
      "writes the list as a bookmark file, hotlist or folder of shortcuts"},
+    {{"duplicates", "LIST", 1, RunDuplicates}, "prints each group of titles that hold the same address"},
+    {{"dedupe", "LIST OUT", 2, RunDedupe},
+     "writes the list to OUT with every later title of an address made an alias of the first"},
+    {{"check-links", "LIST", 1, RunCheckLinks}, "checks every Web address of the list and prints the dead and moved ones"},
 };
 
 constexpr const char* kExitStatuses =

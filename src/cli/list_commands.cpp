@@ -53,24 +53,29 @@ int RunCheck(const CliCall& call) {
     return result == -3 ? kExitFailed : 0;
 }
 
+int WriteListCopy(const CUrlListFile& list, int loadResult, const std::string& source,
+                  const std::string& target, std::ostream& out, std::ostream& err) {
+    if (loadResult == -3) {
+        err << "vellinor-cli: '" << source << "' was only partly loaded; not writing a copy\n";
+        return kExitFailed;
+    }
+    if (list.IsSameFile(target)) {
+        err << "vellinor-cli: the copy must not overwrite the list itself\n";
+        return kExitUsage;
+    }
+    int error = list.SaveCopy(target);
+    if (error != 0) {
+        err << "vellinor-cli: cannot write '" << target
+            << "': " << list.Environment().files->ErrorText(error) << "\n";
+        return kExitFailed;
+    }
+    out << "wrote " << target << "\n";
+    return 0;
+}
+
 int RunNormalize(const CliCall& call) {
     CUrlListFile list;
     int result = 0;
     if (!LoadListForCommand(list, call.args[0], call.err, result)) return kExitFailed;
-    if (result == -3) {
-        call.err << "vellinor-cli: '" << call.args[0] << "' was only partly loaded; not writing a copy\n";
-        return kExitFailed;
-    }
-    if (list.IsSameFile(call.args[1])) {
-        call.err << "vellinor-cli: the copy must not overwrite the list itself\n";
-        return kExitUsage;
-    }
-    int error = list.SaveCopy(call.args[1]);
-    if (error != 0) {
-        call.err << "vellinor-cli: cannot write '" << call.args[1]
-            << "': " << list.Environment().files->ErrorText(error) << "\n";
-        return kExitFailed;
-    }
-    call.out << "wrote " << call.args[1] << "\n";
-    return 0;
+    return WriteListCopy(list, result, call.args[0], call.args[1], call.out, call.err);
 }

@@ -72,6 +72,15 @@ void CUrlListFile::SetNoteAndLogIn(int item, std::string_view note, std::string_
                                        OneLineField(logIn, *env_.codePage), AliasNumber(old)));
 }
 
+void CUrlListFile::SetTitleUrl(int item, std::string_view url) {
+    item = EditableTitle(item);
+    std::string newUrl = OneLineField(url, *env_.codePage);
+    if (item == 0 || newUrl.empty()) return;
+    std::string_view old = RawText(item);
+    ReplaceText(item, ComposeTitleText(newUrl, TitleName(old), LastVisited(old), TitleNote(old),
+                                       TitleLogIn(old), AliasNumber(old)));
+}
+
 void CUrlListFile::SetLastVisited(int item, bool never) {
     item = EditableTitle(item);
     if (item == 0) return;

@@ -25,6 +25,8 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 
+struct DuplicateMergeCounts;
+
 enum ItemLevel : int { kCategory = 0, kSubcategory = 1, kTitle = 2 };
 inline constexpr int kLevelCount = 3;
 
@@ -156,6 +158,8 @@ public:
     // `note` is raw (CR LF and TAB allowed); an alias is resolved to its target.
     void SetNoteAndLogIn(int item, std::string_view note, std::string_view logIn);
     void SetLastVisited(int item, bool never);  // now by the list's clock, or 0
+    // A new URL for the title, its other fields kept (an alias changes its target).
+    void SetTitleUrl(int item, std::string_view url);
     // A separator above the selected entry, which stays selected; its
     // position, -1 when nothing is selected at `level`, -3 out of memory.
     int InsertSeparator(int level);
@@ -211,6 +215,14 @@ public:
     int AliasMarked();
     int CopyMarkedFromOther();
     void DeleteMarked();
+
+    // --- duplicates --------------------------------------------------------
+    // Replaces each later title of every group of FindDuplicateUrls by an
+    // alias of the group's first, in its own place. Nothing is lost: a note,
+    // title or log-in name that differs is added to the kept title's note (an
+    // empty log-in name takes the other's) and the latest visit is kept.
+    // 0 with the counts; -3 out of memory (the list is unchanged).
+    int MergeDuplicateUrls(DuplicateMergeCounts& counts);
 
 private:
     friend class ListInvariantChecker;
