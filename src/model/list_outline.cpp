@@ -138,10 +138,11 @@ int CUrlListFile::DisplayAttributes(int level, int position, int recentPeriodDay
     if (it.Has(ItemFlags::kMarked)) {
         code = 4;
     } else if (level == kTitle && recentPeriodDays > 0) {
-        std::int64_t age = env_.clock->Now() - LastVisited(ItemText(item));
-        if (LastVisited(ItemText(item)) != 0 && age >= 0 &&
-            age < static_cast<std::int64_t>(recentPeriodDays) * 86400)
-            code = 3;
+        // Asked for every entry of a column as it fills: the clock only
+        // for titles that were ever visited.
+        const std::int64_t visited = LastVisited(ItemText(item));
+        const std::int64_t age = visited != 0 ? env_.clock->Now() - visited : -1;
+        if (age >= 0 && age < static_cast<std::int64_t>(recentPeriodDays) * 86400) code = 3;
     }
     if (it.Has(ItemFlags::kSeparator)) code += 0x20000;
     if (level == kTitle && !it.Has(ItemFlags::kSeparator)) {

@@ -27,7 +27,7 @@ CCompactDlg::CCompactDlg(IMainWindowHost& host, HWND owner)
 bool& CCompactDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontCompact; }
 
 void CCompactDlg::PlaceWindow() {
-    titles_.Attach(Handle(), kTitle);
+    titles_.Attach(Handle(), kTitle, *this);
     RECT client{};
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
@@ -107,6 +107,19 @@ void CCompactDlg::ShowSelection(int fromLevel) {
     }
     if (fromLevel < kTitle) titles_.Fill(list, Settings().RecentPeriod);
     titles_.SetSelection(list.Selection(kTitle));
+}
+
+void CCompactDlg::SelectEntry(int level, int position, SelectMode mode) {
+    List().Select(level, position, mode);
+    ShowSelection(level);
+}
+
+// Marks are made in Organize mode, which Compact mode reaches only by
+// opening the other window.
+void CCompactDlg::MarkEntries(int level, int from, int to, int mode) {
+    List().ClearMarks();
+    List().MarkRange(level, from, to, mode);
+    PostModeSwitch(ID_ORGANIZE_MODE);
 }
 
 void CCompactDlg::ChooseFromPopup(int level) {

@@ -12,6 +12,9 @@ public:
     CCompactDlg(IMainWindowHost& host, HWND owner);
 
     void StorePlacement() override;
+    void SelectEntry(int level, int position, SelectMode mode) override;
+    void MarkEntries(int level, int from, int to, int mode) override;
+    void UpdateControls() override {}
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -20,6 +23,7 @@ protected:
     void ShowSelection(int fromLevel) override;
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
+    CLevelListBox* LevelBox(int level) override { return level == kTitle ? &titles_ : nullptr; }
 
 private:
     void OnSize(int width, int height);

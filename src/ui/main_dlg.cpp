@@ -9,6 +9,7 @@
 #include "dialogs/message_format.h"
 #include "model/url_list_file.h"
 #include "resource.h"
+#include "ui/level_list_box.h"
 #include "win/guards.h"
 #include "win/module.h"
 
@@ -89,6 +90,10 @@ void CMainDlg::LoadMenuBar() {
 }
 
 std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    for (int level = 0; level < kLevelCount; ++level) {
+        if (CLevelListBox* box = LevelBox(level))
+            if (auto result = box->OnParentMessage(message, wParam, lParam)) return result;
+    }
     switch (message) {
     case WM_SYSCOMMAND:
         if (OnSysCommand(wParam, lParam)) return 0;
@@ -345,6 +350,16 @@ void CMainDlg::ShowTrayMenu() {
     ::TrackPopupMenu(::GetSubMenu(menu.Get(), 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(),
                      nullptr);
     ::PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
+// Dropped elsewhere as a link, a title counts as opened.
+void CMainDlg::TitleDraggedOut(int position) {
+    CUrlListFile& list = List();
+    list.SetLastVisited(list.ItemAt(kTitle, position), false);
+    if (CLevelListBox* titles = LevelBox(kTitle)) titles->RefreshItemData(list, Settings().RecentPeriod);
+    UpdateControls();
+    if (Settings().Options.AutoMinimize != (::GetKeyState(VK_MENU) < 0))
+        ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
 void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/settings/window_rect.h"
+#include "ui/level_list_host.h"
 #include "ui/main_window_host.h"
 #include "ui/save_prompt.h"
 #include "win/dialog.h"
@@ -28,7 +29,9 @@ struct ButtonImage {
     int bitmap;
 };
 
-class CMainDlg : public win::CDialog {
+class CLevelListBox;
+
+class CMainDlg : public win::CDialog, public ILevelListHost {
 public:
     ~CMainDlg() override;
 
@@ -50,6 +53,12 @@ public:
     bool PreTranslate(MSG& message) noexcept override;
 
     int TemplateId() const noexcept { return templateId_; }
+
+    // What the list boxes ask of the window.
+    IMainWindowHost& Application() const override { return host_; }
+    void TitleDraggedOut(int position) override;
+    HWND NoteWindow() const override { return nullptr; }
+    IDropTarget* DropTarget() const override { return nullptr; }
 
 protected:
     CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId);
@@ -75,7 +84,9 @@ protected:
     virtual bool OnViewCommand(int id, int code, HWND control) = 0;
     // The mode's keep-at-front option.
     virtual bool& KeepAtFront() const = 0;
-    virtual bool IsOrganizing() const { return false; }
+    bool IsOrganizing() const override { return false; }
+    // The view's list box of a level, null when it has none.
+    virtual CLevelListBox* LevelBox(int level) = 0;
     // Runs once the window is placed and shows the list: what the mode
     // starts in (Organize mode when ViewMode asks for it).
     virtual void EnterStartMode() {}

@@ -3,9 +3,11 @@
 #include <windowsx.h>
 
 #include "app/settings/app_settings.h"
+#include "dialogs/messages.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"
+#include "win/resource_string.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ COrganizeDlg::COrganizeDlg(IMainWindowHost& host, HWND owner)
 bool& COrganizeDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontRegular; }
 
 void COrganizeDlg::PlaceWindow() {
-    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[level].Attach(Handle(), level);
+    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[level].Attach(Handle(), level, *this);
     RECT client{};
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
@@ -171,6 +173,29 @@ void COrganizeDlg::ShowSelection(int fromLevel) {
     SetItemText(IDC_URL, std::string(list.SelectedUrl()));
 }
 
+void COrganizeDlg::SelectEntry(int level, int position, SelectMode mode) {
+    List().Select(level, position, mode);
+    ShowSelection(level);
+}
+
+void COrganizeDlg::MarkEntries(int level, int from, int to, int mode) {
+    if (!SetOrganizeMode(true)) return;
+    switch (List().MarkRange(level, from, to, mode)) {
+    case -4:
+        SetItemText(IDC_STATUS_LINE, win::LoadResourceString(IDS_MARKS_AT_OTHER_LEVEL));
+        return;
+    case -3:
+        MsgBoxFromString(Handle(), IDS_OUT_OF_MEMORY, MsgBoxKind::kExclamation);
+        break;
+    default:
+        break;
+    }
+    boxes_[level].RefreshItemData(List(), Settings().RecentPeriod);
+    UpdateControls();
+}
+
+void COrganizeDlg::UpdateControls() { UpdateStatusLine(); }
+
 bool COrganizeDlg::SetOrganizeMode(bool on) {
     if (on == organizing_) return true;
     if (on && List().IsReadOnly()) return false;
@@ -181,7 +206,7 @@ bool COrganizeDlg::SetOrganizeMode(bool on) {
         // Marks and the other list only mean something while organizing.
         Host().DiscardOtherList();
         List().ClearMarks();
-        ShowSelection(-1);
+        for (CLevelListBox& box : boxes_) box.RefreshItemData(List(), Settings().RecentPeriod);
     }
     SendItemMessage(IDC_URL, EM_SETREADONLY, on ? FALSE : TRUE);
     const HMENU menu = ::GetMenu(Handle());

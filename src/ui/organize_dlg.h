@@ -19,6 +19,9 @@ public:
     // prompt first; false when that was cancelled or the mode refused.
     bool SetOrganizeMode(bool on);
     bool IsOrganizing() const override { return organizing_; }
+    void SelectEntry(int level, int position, SelectMode mode) override;
+    void MarkEntries(int level, int from, int to, int mode) override;
+    void UpdateControls() override;
 
     void StorePlacement() override;
 
@@ -30,6 +33,7 @@ protected:
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
     void EnterStartMode() override;
+    CLevelListBox* LevelBox(int level) override { return &boxes_[level]; }
 
 private:
     layout::Widths ColumnWidths() const;

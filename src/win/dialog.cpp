@@ -29,6 +29,29 @@ bool ReturnsResultDirectly(UINT message) {
     }
 }
 
+// Messages whose senders never read the result: writing DWLP_MSGRESULT for
+// them would only cost time (under Wine a round trip to the server, for
+// every entry an owner-drawn list box measures or draws).
+bool ResultIsIgnored(UINT message) {
+    switch (message) {
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM:
+        case WM_DELETEITEM:
+        case WM_COMMAND:
+        case WM_SIZE:
+        case WM_MOVE:
+        case WM_TIMER:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_DESTROY:
+        case WM_NCDESTROY:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 CDialog::~CDialog() {
@@ -93,6 +116,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam,
     if (message == WM_NCDESTROY) self->CutLoose(DWLP_USER);
     if (!result) return FALSE;
     if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(*result);
+    if (ResultIsIgnored(message)) return TRUE;
     // Set only now: a handler that sends messages to its own dialog or shows
     // a message box may have changed DWLP_MSGRESULT while it ran.
     ::SetWindowLongPtrA(window, DWLP_MSGRESULT, *result);

@@ -10,10 +10,20 @@
 //     };
 //     digits_.Attach(Item(IDC_COUNT));   // in the dialog's OnInit
 //
-// std::nullopt from OnMessage passes the message on to the control. Built on
-// the common controls' SetWindowSubclass, so several subclasses of one control
-// chain correctly. The attachment ends when the control is destroyed, on
-// Detach, or when the object is destroyed.
+// std::nullopt from OnMessage passes the message on to the control.
+//
+// The control's window procedure itself is replaced (GWLP_WNDPROC), once per
+// control: every object attached to the control joins one chain, the newest
+// first, and the last one hands messages to the procedure that was there
+// before. The common controls' SetWindowSubclass would do the same, but under
+// Wine it reads its data from a window property, a round trip to the Wine
+// server for every message; a list box filled with thousands of entries
+// then takes seconds. A procedure put on top later by someone else keeps
+// working: detaching then only leaves the chain, and the procedure stays in
+// place, passing messages through, until the control is destroyed.
+//
+// The attachment ends when the control is destroyed, on Detach, or when the
+// object is destroyed.
 #pragma once
 
 #include <windows.h>
@@ -32,13 +42,20 @@ public:
     void Detach() noexcept;
 
 protected:
-    // The control's own handling of a message, for handlers that add to it
-    // rather than replace it.
+    // The handling of the objects attached before this one and of the
+    // control's own procedure, for handlers that add to it rather than
+    // replace it.
     LRESULT CallControl(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR object) noexcept;
+    struct Chain;
+
+    LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT CALLBACK ChainProc(HWND control, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept;
+
+    CSubclassedControl* next_ = nullptr;  // attached before this one
+    WNDPROC previous_ = nullptr;          // the procedure under the chain
 };
 
 }  // namespace win

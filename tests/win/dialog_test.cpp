@@ -190,6 +190,26 @@ TEST(DialogResult, ColourMessagesReturnTheirBrushDirectly) {
     EXPECT_EQ(answer, reinterpret_cast<LRESULT>(brush.Get()));
 }
 
+// Under Wine every write of DWLP_MSGRESULT is a round trip to the server;
+// an owner-drawn list box measures and draws each of its entries.
+TEST(DialogResult, OwnerDrawMessagesLeaveTheMessageResultAlone) {
+    CTestDialog dialog;
+    dialog.onMessage = [](UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        if (message != WM_MEASUREITEM) return std::nullopt;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 21;
+        return 5;
+    };
+    ASSERT_TRUE(dialog.Create());
+    ::SetWindowLongPtrA(dialog.Handle(), DWLP_MSGRESULT, 77);
+    MEASUREITEMSTRUCT item{ODT_LISTBOX, IDC_TEST_LIST, 0, 0, 10, 0};
+    ::SendMessageA(dialog.Handle(), WM_MEASUREITEM, IDC_TEST_LIST, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(item.itemHeight, 21u);
+    // Wine's dialog manager clears it before each message; the handler's
+    // result must not have been written there.
+    const LONG_PTR left = ::GetWindowLongPtrA(dialog.Handle(), DWLP_MSGRESULT);
+    EXPECT_TRUE(left == 77 || left == 0) << left;
+}
+
 // --- item helpers
 
 TEST(DialogItems, HelpersReachTheControlsOfTheirId) {

@@ -103,6 +103,36 @@ TEST_F(SubclassTest, TheAttachmentEndsWithTheControl) {
     EXPECT_EQ(digits.Handle(), nullptr);
 }
 
+// Someone else's procedure, put on the control after ours, swallowing "y".
+WNDPROC g_beforeForeign = nullptr;
+LRESULT CALLBACK ForeignNoY(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHAR && wParam == 'y') return 0;
+    return ::CallWindowProcA(g_beforeForeign, window, message, wParam, lParam);
+}
+
+TEST_F(SubclassTest, AProcedurePutOnTopLaterKeepsTheChainWorkingThroughDetaching) {
+    CCharFilter noX("x");
+    ASSERT_TRUE(noX.Attach(Edit()));
+    g_beforeForeign = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(Edit(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignNoY)));
+    CCharFilter noZ("z");
+    ASSERT_TRUE(noZ.Attach(Edit()));  // joins the chain under the foreign procedure
+    TypeInto("xyzw");
+    EXPECT_EQ(EditText(), "w");
+
+    noX.Detach();
+    noZ.Detach();
+    TypeInto("xyz");
+    EXPECT_EQ(EditText(), "wxz") << "the foreign procedure still runs, ours passes everything on";
+
+    ::SetWindowLongPtrA(Edit(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_beforeForeign));
+    TypeInto("y");
+    EXPECT_EQ(EditText(), "wxzy");
+    EXPECT_TRUE(noX.Attach(Edit()));
+    TypeInto("x");
+    EXPECT_EQ(EditText(), "wxzy");
+}
+
 TEST_F(SubclassTest, AttachRefusesAMissingControlAndASecondControl) {
     CCharFilter digits("0");
     EXPECT_FALSE(digits.Attach(nullptr));

@@ -1,13 +1,17 @@
-// Pictures of the main window in its three modes, saved into the build tree
+// Pictures of the main window in its three modes, and of the titles' owner
+// drawing (marks, recent visits, a separator, a note's asterisk), saved into the build tree
 // (screenshots/) for a person to look at; nothing is compared. They are
 // taken by ImageMagick's `import` from the X display the window is on, so
 // they exist only when the tests run under Wine with `import` installed.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "message_pump.h"
+#include "model/title_text.h"
 #include "resource.h"
 #include "ui/main_dlg.h"
 #include "ui_fake_host.h"
@@ -41,12 +45,15 @@ protected:
         host_.startCategory = 1;  // something chosen, as a user would have it
     }
 
-    // Shows the window, lets it paint, and has `import` copy its rectangle
-    // of the screen into `name`.png.
-    void Take(int mode, const std::string& name) {
-        auto window = host_.OpenWindow(mode, SW_SHOW);
+    // Shows the window, lets `prepare` act on it, lets it paint, and has
+    // `import` copy its rectangle of the screen into `name`.png.
+    void Take(int mode, const std::string& name, CFakeHost* host = nullptr,
+              const std::function<void(HWND)>& prepare = {}) {
+        if (!host) host = &host_;
+        auto window = host->OpenWindow(mode, SW_SHOW);
         ASSERT_TRUE(window);
         const HWND handle = window->Handle();
+        if (prepare) prepare(handle);
         ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpUntil([] { return false; }, window.get(), 300);
 
@@ -69,13 +76,61 @@ protected:
         if (process.hThread) ::CloseHandle(process.hThread);
         // A Unix program started from Wine gives no handle to wait on: wait
         // for the finished file instead, painting the window meanwhile.
+        // A timer wakes the pump to look at the file: with the focus on a
+        // list box no caret blinks, and nothing else would.
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, nullptr);
         EXPECT_TRUE(PumpUntil([&] { return IsCompletePng(windowsPath); }, window.get(), 10000))
             << path;
+        ::KillTimer(nullptr, timer);
         ::DestroyWindow(handle);
     }
 
     CFakeHost host_{kSampleList};
 };
+
+// Titles in every way they are drawn: plain, visited now (the recent
+// colour), with a note (an asterisk), a separator, marked.
+std::string DrawingList() {
+    std::string text = "<1>News\r\n\t<2>Daily\r\n";
+    const auto title = [&](const char* url, const char* name, std::int64_t visited, const char* note) {
+        text += "\t\t" + ComposeTitleText(url, name, visited, note, {}, 0) + "\r\n";
+    };
+    title("http://example.com/a", "Alpha (plain)", 0, "");
+    title("http://example.com/b", "Bravo (visited now)", std::time(nullptr), "");
+    title("http://example.com/c", "Charlie (with a note)", 0, "note");
+    text += "\t\t" + std::string(60, '-') + "\r\n";
+    title("http://example.com/d", "Delta (marked)", 0, "");
+    title("http://example.com/e", "Echo (marked)", std::time(nullptr), "note");
+    title("http://example.com/f", "Foxtrot (plain)", 0, "");
+    return text;
+}
+
+// What a click with `keys` on an entry of the titles does.
+void ClickTitle(HWND window, int index, WPARAM keys) {
+    const HWND titles = ::GetDlgItem(window, IDC_TITLE_LIST);
+    RECT rect{};
+    ::SendMessageA(titles, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    const LPARAM at = MAKELPARAM(rect.left + 10, (rect.top + rect.bottom) / 2);
+    ::SendMessageA(titles, WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
+    ::SendMessageA(titles, WM_LBUTTONUP, keys, at);
+}
+
+TEST_F(ScreenshotTest, TitlesMarkedWhileOrganizing) {
+    CFakeHost host(DrawingList());
+    host.startCategory = 0;
+    Take(kViewOrganize, "titles-organize", &host, [](HWND window) {
+        ClickTitle(window, 4, 0);
+        ClickTitle(window, 5, MK_CONTROL | MK_SHIFT);  // marks Delta and Echo, Echo selected
+    });
+}
+
+TEST_F(ScreenshotTest, TitlesVisitedRecently) {
+    CFakeHost host(DrawingList());
+    host.startCategory = 0;
+    Take(kViewRegular, "titles-regular", &host, [](HWND window) {
+        ClickTitle(window, 1, 0);  // the recent colour behind a selection
+    });
+}
 
 TEST_F(ScreenshotTest, RegularMode) { Take(kViewRegular, "main-regular"); }
 TEST_F(ScreenshotTest, OrganizeMode) { Take(kViewOrganize, "main-organize"); }
