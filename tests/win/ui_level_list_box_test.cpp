@@ -60,10 +60,8 @@ protected:
     }
 
     void Open(int mode) {
-        host_.Settings().ViewMode = mode;
-        window_ = CreateMainWindow(host_, mode, host_.HiddenWindow());
+        window_ = host_.OpenWindow(mode, SW_SHOWNOACTIVATE);
         ASSERT_TRUE(window_);
-        ::ShowWindow(window_->Handle(), SW_SHOWNOACTIVATE);
     }
     HWND Box(int level) const { return ::GetDlgItem(window_->Handle(), IDC_CATEGORY_LIST + level); }
     CUrlListFile& List() { return host_.CurrentList(); }
@@ -157,10 +155,8 @@ TEST_F(ListBoxTest, DraggingReordersTheTitlesOnlyWhereTheEntryWouldMove) {
     for (const Case& test : cases) {
         CFakeHost host(TestList());
         host.startCategory = 0;
-        host.Settings().ViewMode = kViewOrganize;
-        auto window = CreateMainWindow(host, kViewOrganize, host.HiddenWindow());
+        auto window = host.OpenWindow(kViewOrganize, SW_SHOWNOACTIVATE);
         ASSERT_TRUE(window);
-        ::ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
         const HWND titles = ::GetDlgItem(window->Handle(), IDC_TITLE_LIST);
         POINT to{};
         if (test.onto >= 0) {
