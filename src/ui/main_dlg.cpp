@@ -364,6 +364,14 @@ void CMainDlg::TitleDraggedOut(int position) {
 
 void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }
 
+void CMainDlg::ReapplySettings() {
+    host_.RecreateColorResources();
+    LoadPictures();
+    ShowSelection(-1);
+    UpdateStatusLine();
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void CMainDlg::UpdateStatusLine() const {
     const CAppSettings& settings = Settings();
     const CUrlListFile& list = List();
