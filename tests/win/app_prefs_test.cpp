@@ -30,13 +30,14 @@ protected:
         for (const char* name : {"A", "B"}) {
             lists.push_back(folder.Path() + name + ".txt");
             std::ofstream(lists.back(), std::ios::binary) << "<1>" << name << "\r\n";
+            std::ofstream(folder.Path() + name + ".exe") << "MZ";
         }
         CAppSettings stored(registry);
         stored.AppFolder = folder.Path();
         stored.LoadSettings();
         stored.Lists.entries = {{"A", lists[0], "-1,-1,-1"}, {"B", lists[1], "-1,-1,-1"}};
         stored.Lists.CurrentList = 1;
-        stored.Browsers.entries = {{"X", "C:\\x.exe", "x"}, {"Y", "C:\\y.exe", "y"}};
+        stored.Browsers.entries = {{"X", folder.Path() + "A.exe", "x"}, {"Y", folder.Path() + "B.exe", "y"}};
         stored.Browsers.CurrentBrowser = 1;
         ASSERT_TRUE(stored.SaveSettings(true, nullptr));
         environment.registry = &registry;
@@ -112,6 +113,7 @@ TEST_F(AppPrefsTest, ChosenColoursRepaintTheMainWindowAndDoneWritesThem) {
 // browser makes the highlighted one current: no index is left past a table.
 TEST_F(AppPrefsTest, RemovingTheOpenListAndTheCurrentBrowserLeavesValidIndices) {
     Start();
+    CRecordingMessageBoxes boxes;
     Run(kUrlListsTab, {ClickPage(IDC_REMOVE_ENTRY), Driver::Click(IDC_APPLY), ClickTab(kBrowsersTab),
                        ClickPage(IDC_REMOVE_ENTRY), Driver::Click(IDC_APPLY), Driver::Click(IDCANCEL)});
     EXPECT_EQ(Settings().Browsers.Count(), 1);
