@@ -102,7 +102,7 @@ public:
     // `owner`; what a page applies takes effect at once. Afterwards a main
     // window whose keep-at-front option changed is made again, and with no
     // list left configured the open list is closed. IDOK after Done.
-    INT_PTR RunPreferences(HWND owner, int tab);
+    INT_PTR RunPreferences(HWND owner, int tab) override;
 
     // --- state --------------------------------------------------------------
     CMainDlg* MainWindow() const noexcept { return mainWindow_.get(); }

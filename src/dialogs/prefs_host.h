@@ -15,6 +15,9 @@
 
 #include "app/settings/app_settings.h"
 
+// The Preferences' tabs, in their order.
+enum PrefsTab : int { kUrlListsTab, kBrowsersTab, kBehaviorTab, kPresentationTab };
+
 class IPrefsHost {
 public:
     virtual CAppSettings& Settings() = 0;

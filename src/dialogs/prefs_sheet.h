@@ -20,8 +20,6 @@
 #include "dialogs/prefs_page.h"
 #include "win/dialog.h"
 
-enum PrefsTab : int { kUrlListsTab, kBrowsersTab, kBehaviorTab, kPresentationTab };
-
 class CPrefsSheet final : public win::CDialog {
 public:
     CPrefsSheet(IPrefsHost& host, HWND owner, int tab);

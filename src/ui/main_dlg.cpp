@@ -7,6 +7,7 @@
 #include "app/settings/app_settings.h"
 #include "app/win32/window_placement.h"
 #include "dialogs/message_format.h"
+#include "dialogs/prefs_host.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/level_list_box.h"
@@ -142,6 +143,9 @@ bool CMainDlg::RunBaseCommand(int id) {
         {ID_EXIT, [](CMainDlg& dlg) { dlg.RequestExit(); }},
         {ID_TRAY_RESTORE, [](CMainDlg& dlg) { dlg.host_.RestoreApp(); }},
         {ID_TRAY_HIDE, [](CMainDlg& dlg) { dlg.host_.HideApp(); }},
+        {ID_CONFIGURE_LISTS, [](CMainDlg& dlg) { dlg.OpenPreferences(kUrlListsTab); }},
+        {ID_CONFIGURE_BROWSERS, [](CMainDlg& dlg) { dlg.OpenPreferences(kBrowsersTab); }},
+        {ID_PREFERENCES, [](CMainDlg& dlg) { dlg.OpenPreferences(kBehaviorTab); }},
     };
     for (const Command& command : kCommands) {
         if (command.id == id) {
@@ -183,6 +187,11 @@ bool CMainDlg::OnSysCommand(WPARAM command, LPARAM position) {
     default:
         return false;
     }
+}
+
+// The Preferences may switch the list: the open lists are saved first.
+void CMainDlg::OpenPreferences(int tab) {
+    if (SavePromptAll(SaveReason::kContinuing)) host_.RunPreferences(Handle(), tab);
 }
 
 void CMainDlg::RequestExit() const noexcept { ::PostMessageA(host_.HiddenWindow(), WM_CLOSE, 0, 0); }

@@ -129,6 +129,7 @@ private:
     void OnMove() const;
     void LoadMenuBar();
     void ToggleKeepAtFront();
+    void OpenPreferences(int tab);
     void ShowTrayMenu();
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
