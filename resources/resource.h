@@ -22,6 +22,49 @@
 #define IDD_READ_ONLY_FILE 218
 #define IDD_OPEN_NEW_URL 219
 
+/* Preferences: the sheet and its four pages. */
+#define IDD_PREFS 106
+#define IDD_URL_LISTS_PAGE 107
+#define IDD_BROWSERS_PAGE 108
+#define IDD_BEHAVIOR_PAGE 109
+#define IDD_PRESENTATION_PAGE 110
+
+/* Controls of the Preferences sheet and pages. The URL Lists and Web
+ * Browsers pages share their ids; the Help button is the framework's
+ * ID_HELP. */
+#define IDC_COLOR_BACKGROUND 1111
+#define IDC_COLOR_TEXT 1112
+#define IDC_COLOR_BUTTONS 1113
+#define IDC_COLOR_HIGHLIGHTS 1114
+#define IDC_COLOR_MARKED 1115
+#define IDC_TABLE_LIST 1118
+#define IDC_DDE_NAME 1102
+#define IDC_ENTRY_NAME 1136
+#define IDC_ENTRY_PATH 1137
+#define IDC_CHOOSE_PATH 1138
+#define IDC_PREFS_TAB 1143
+#define IDC_APPLY 1144
+#define IDC_DEFAULT_COLORS 1160
+#define IDC_CUSTOM_COLORS 1161
+#define IDC_KEEP_AT_FRONT_REGULAR 1170
+#define IDC_KEEP_AT_FRONT_COMPACT 1171
+#define IDC_USE_TRAY 1172
+#define IDC_AUTO_DOCK_NOTE 1173
+#define IDC_SHOW_MESSAGE_HELP 1174
+#define IDC_START_MINIMIZED 1175
+#define IDC_OPEN_IN_NEW_WINDOW 1176
+#define IDC_AUTO_MINIMIZE 1177
+#define IDC_SAVE_WITHOUT_PROMPT 1178
+#define IDC_ONE_CLICK_OPEN 1179
+#define IDC_IMPORT_LIST 1180
+#define IDC_EXPORT_LIST 1181
+#define IDC_REMOVE_ENTRY 1182
+#define IDC_ADD_ENTRY 1183
+#define IDC_RECENT_PERIOD 1202
+#define IDC_APP_HOT_KEY 1203
+#define IDC_FETCH_HOT_KEY 1204
+#define IDC_PAGE_HELP 57670
+
 /* Controls of the prompt dialogs. */
 #define IDC_DELETE_THIS_INSTANCE 1199
 #define IDC_DELETE_ALL_INSTANCES 1200
@@ -80,6 +123,13 @@
 #define IDS_DELETE_ALL 285
 #define IDS_DELETE_ORIGINALS 286
 #define IDS_TEXT_NOT_ALLOWED 287
+/* Refusals of the Preferences beyond the ones above: a text the settings
+ * store cannot keep, a TAB in a menu name, a browser program that is not
+ * there, a hot key another program holds. */
+#define IDS_TEXT_TOO_LONG 288
+#define IDS_TAB_IN_NAME 289
+#define IDS_PROGRAM_NOT_FOUND 290
+#define IDS_HOT_KEY_TAKEN 291
 
 /* Controls of the main window (templates 100 and 101). Per level (category,
  * subcategory, title) the ids run in steps of one: name field 1000 + level,

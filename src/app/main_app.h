@@ -27,6 +27,7 @@
 #include "app/tray_icon.h"
 #include "app/win32/wait_cursor_win32.h"
 #include "browser/win32/dde_client.h"
+#include "dialogs/prefs_host.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -43,7 +44,7 @@ struct AppEnvironment {
     std::function<bool(HWND owner, CAppSettings& settings)> runUninstall = RunUninstall;
 };
 
-class CMainApp final : public IMainWindowHost, private win::IMessageFilter {
+class CMainApp final : public IMainWindowHost, public IPrefsHost, private win::IMessageFilter {
 public:
     // The single-instance names; another instance is found by them.
     static constexpr const char* kMutexName = "VELLIN2-5D3C61A2-4E07-4A93-9F21-00A0C91E7B44";
@@ -95,7 +96,14 @@ public:
     bool SelectList(HWND owner, int index, bool reload);
     // True when `path` exists afterwards; may ask to create it (`ask`) and
     // reports a file that cannot be created.
-    bool EnsureListFileExists(HWND owner, const std::string& path, bool ask);
+    bool EnsureListFileExists(HWND owner, const std::string& path, bool ask) override;
+
+    // --- preferences ---------------------------------------------------------
+    // Runs the Preferences at `tab` (0 URL Lists ... 3 Presentation) over
+    // `owner`; what a page applies takes effect at once. Afterwards a main
+    // window whose keep-at-front option changed is made again, and with no
+    // list left configured the open list is closed. IDOK after Done.
+    INT_PTR RunPreferences(HWND owner, int tab) override;
 
     // --- state --------------------------------------------------------------
     CMainDlg* MainWindow() const noexcept { return mainWindow_.get(); }
@@ -120,6 +128,14 @@ public:
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
 
+    // --- IPrefsHost -------------------------------------------------------------
+    bool ApplyListTable(HWND owner, std::vector<ListEntry> entries, int highlighted) override;
+    void ApplyBrowserTable(std::vector<BrowserEntry> entries, int highlighted) override;
+    int ApplyHotKeys(std::uint16_t appHotKey, std::uint16_t fetchHotKey) override;
+    void ApplyBehavior() override;
+    void ApplyPresentation() override;
+    void SaveSettings() override;
+
     void CreateColorResources();
     void DeleteColorResources() { colors_.Delete(); }
 
@@ -133,6 +149,9 @@ private:
     void LoadIcons();
     void SetTimeLocale();
     bool OpenListInto(HWND owner, CUrlListFile& model, bool reload);
+    bool& KeepAtFrontOfMode();
+    // The main window shows what the settings and the list now hold.
+    void RefreshMainWindow();
 
     AppEnvironment environment_;
     UINT probeMessage_;

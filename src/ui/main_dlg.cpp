@@ -8,6 +8,7 @@
 #include "app/settings/app_settings.h"
 #include "app/win32/window_placement.h"
 #include "dialogs/message_format.h"
+#include "dialogs/prefs_host.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/level_list_box.h"
@@ -167,6 +168,9 @@ bool CMainDlg::RunBaseCommand(int id, int code) {
         {IDC_FETCH, [](CMainDlg& dlg) { dlg.FetchNewTitle(); }},
         {ID_VISITED_NEVER, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(true); }},
         {ID_VISITED_NOW, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(false); }},
+        {ID_CONFIGURE_LISTS, [](CMainDlg& dlg) { dlg.OpenPreferences(kUrlListsTab); }},
+        {ID_CONFIGURE_BROWSERS, [](CMainDlg& dlg) { dlg.OpenPreferences(kBrowsersTab); }},
+        {ID_PREFERENCES, [](CMainDlg& dlg) { dlg.OpenPreferences(kBehaviorTab); }},
     };
     for (const Command& command : kCommands) {
         if (command.id == id) {
@@ -210,6 +214,11 @@ bool CMainDlg::OnSysCommand(WPARAM command, LPARAM position) {
     default:
         return false;
     }
+}
+
+// The Preferences may switch the list: the open lists are saved first.
+void CMainDlg::OpenPreferences(int tab) {
+    if (SavePromptAll(SaveReason::kContinuing)) host_.RunPreferences(Handle(), tab);
 }
 
 void CMainDlg::RequestExit() const noexcept { ::PostMessageA(host_.HiddenWindow(), WM_CLOSE, 0, 0); }
@@ -405,3 +414,11 @@ void CMainDlg::TitleDraggedOut(int position) {
 }
 
 void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }
+
+void CMainDlg::ReapplySettings() {
+    host_.RecreateColorResources();
+    LoadPictures();
+    ShowSelection(-1, true, false);
+    UpdateStatusLine();
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}

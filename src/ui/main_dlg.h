@@ -49,6 +49,9 @@ public:
     void OnTrayNotify(LPARAM mouseMessage);
     // The fetch hot key: the same as the Fetch command.
     void Fetch();
+    // The Preferences were applied: the colours, the pictures, the list with
+    // its recent highlighting and the status line follow the settings.
+    void ReapplySettings();
     // The mode's accelerators, then the global ones, then the dialog's
     // keyboard interface.
     bool PreTranslate(MSG& message) noexcept override;
@@ -164,6 +167,7 @@ private:
     void OnMove() const;
     void LoadMenuBar();
     void ToggleKeepAtFront();
+    void OpenPreferences(int tab);
     void ShowTrayMenu();
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;

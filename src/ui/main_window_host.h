@@ -45,6 +45,8 @@ public:
     virtual HBITMAP ButtonBitmap(int id) const = 0;
     // Rebuilds brush and bitmaps after the system or custom colours changed.
     virtual void RecreateColorResources() = 0;
+    // Runs the Preferences at a tab (dialogs/prefs_host.h) over `owner`.
+    virtual INT_PTR RunPreferences(HWND /*owner*/, int /*tab*/) { return IDCANCEL; }
 
     // Opening titles and fetching from browsers.
     virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }

@@ -183,4 +183,17 @@ TEST_F(ListModelsTest, DiscardingTheOtherListUnpairsTheCurrentOne) {
     EXPECT_EQ(models.Current().OtherList(), nullptr);
 }
 
+// The other list removed from the list table keeps its marks, but "no
+// list" must not bring it back.
+TEST_F(ListModelsTest, AnOtherListNoLongerInTheTableIsNotSelectedAsNoList) {
+    OpenWithMarks(kA);
+    ASSERT_TRUE(Select(kB));
+    CUrlListFile* modelA = models.Other();
+    models.SetOtherIndex(kNone);
+    Select(kNone);
+    EXPECT_NE(&models.Current(), modelA);
+    EXPECT_EQ(models.Other(), modelA);
+    EXPECT_EQ(models.OtherIndex(), kNone);
+}
+
 }  // namespace

@@ -31,7 +31,7 @@ bool CListModels::Select(int& currentIndex, int index, const Opener& open) {
 
     const int oldIndex = currentIndex;
     if (other_) {
-        if (index == otherIndex_) {
+        if (index >= 0 && index == otherIndex_) {
             SwapWithOther(currentIndex);
             return true;
         }

@@ -27,6 +27,10 @@ public:
     // The list left last while it held marks, else null.
     CUrlListFile* Other() noexcept { return other_.get(); }
     int OtherIndex() const noexcept { return otherIndex_; }
+    // The other list's index after the list table changed; -1 when it is no
+    // longer in the table (it is then kept for its marks, but never
+    // selected again by an index).
+    void SetOtherIndex(int index) noexcept { otherIndex_ = index; }
     void DiscardOther() noexcept;
     // Both models let go of their list files (CUrlListFile::CloseFile).
     void CloseFiles() noexcept;
