@@ -92,10 +92,13 @@ public:
     // Makes list `index` of the list table current. A list left while it
     // holds marks stays in memory as the other list; switching back to it
     // reads nothing. False (with the reason shown) leaves everything as it was.
-    bool SelectList(HWND owner, int index, bool reload);
+    bool SelectList(HWND owner, int index, bool reload) override;
+    int PreviousList() const override { return lists_.PreviousIndex(); }
     // True when `path` exists afterwards; may ask to create it (`ask`) and
     // reports a file that cannot be created.
-    bool EnsureListFileExists(HWND owner, const std::string& path, bool ask);
+    bool EnsureListFileExists(HWND owner, const std::string& path, bool ask) override;
+    void SaveSettings() override { settings_.SaveSettings(true, &lists_.Current()); }
+    void SetCurrentBrowser(int index) override;
 
     // --- state --------------------------------------------------------------
     CMainDlg* MainWindow() const noexcept { return mainWindow_.get(); }

@@ -57,6 +57,7 @@ bool CMainDlg::OnInit() {
 
 void CMainDlg::ShowCurrentList() {
     host_.OpenCurrentList(Handle(), false);
+    BuildListMenus();
     ShowSelection(-1, true, true);
     FocusFindField();
     // After the focus: a new title started now keeps it.
@@ -136,7 +137,7 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
     if (id == IDOK || id == IDCANCEL) return true;
     // A picture button tells when it is enabled or disabled; that is no click.
     if ((code == STN_ENABLE || code == STN_DISABLE) && IsStaticControl(control)) return true;
-    return RunBaseCommand(id, code) || OnViewCommand(id, code, control);
+    return RunBaseCommand(id, code) || RunTableCommand(id) || OnViewCommand(id, code, control);
 }
 
 bool CMainDlg::RunBaseCommand(int id, int code) {
@@ -400,6 +401,10 @@ void CMainDlg::TitleDraggedOut(int position) {
     list.SetLastVisited(list.ItemAt(kTitle, position), false);
     if (CLevelListBox* titles = LevelBox(kTitle)) titles->RefreshItemData(list, Settings().RecentPeriod);
     UpdateControls();
+    MinimizeAfterOpening();
+}
+
+void CMainDlg::MinimizeAfterOpening() {
     if (Settings().Options.AutoMinimize != (::GetKeyState(VK_MENU) < 0))
         ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }

@@ -26,7 +26,9 @@ public:
     CUrlListFile& Current() noexcept { return *current_; }
     // The list left last while it held marks, else null.
     CUrlListFile* Other() noexcept { return other_.get(); }
-    int OtherIndex() const noexcept { return otherIndex_; }
+    // The list current before this one (-1: none), also once its model is
+    // gone: Ctrl+Tab goes back to it. While Other() exists it is that list.
+    int PreviousIndex() const noexcept { return previousIndex_; }
     void DiscardOther() noexcept;
     // Both models let go of their list files (CUrlListFile::CloseFile).
     void CloseFiles() noexcept;
@@ -43,5 +45,5 @@ private:
     ListEnvironment environment_;
     std::unique_ptr<CUrlListFile> current_;
     std::unique_ptr<CUrlListFile> other_;
-    int otherIndex_ = -1;
+    int previousIndex_ = -1;
 };
