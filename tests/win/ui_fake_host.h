@@ -107,7 +107,10 @@ public:
     int PreviousList() const override { return previousList; }
     bool EnsureListFileExists(HWND, const std::string& path, bool) override;
     void SaveSettings() override { ++settingsSaves; }
-    void SetCurrentBrowser(int index) override { settings_.Browsers.CurrentBrowser = index; }
+    void SetCurrentBrowser(int index) override {
+        browsersSet.push_back(index);
+        settings_.Browsers.CurrentBrowser = index;
+    }
     void ShowPreferences(HWND, int tab) override { preferencesTabs.push_back(tab); }
     IFileChooser& FileChooser() override { return files; }
 
@@ -123,6 +126,7 @@ public:
     CRecordingBrowserActions browser;
     CScriptedFileChooser files;
     std::vector<int> preferencesTabs;
+    std::vector<int> browsersSet;  // every change of the current browser
     int settingsSaves = 0;
     int previousList = -1;
     int hides = 0;
