@@ -69,6 +69,7 @@ TEST_F(AppSwitchListTest, AListLeftWithMarksComesBackAsItWasWithCtrlTab) {
     EXPECT_EQ(listA->MarkCount(), 1);
     EXPECT_EQ(Categories(), 1);
     EXPECT_EQ(win::WindowText(Main()), "B - Vellinor");
+    EXPECT_NE(win::WindowText(::GetDlgItem(Main(), IDC_STATUS_LINE)).find("Current list: B"), std::string::npos);
 
     Command(ID_SWITCH_TO_PREVIOUS_LIST);
     EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
