@@ -28,6 +28,7 @@
 #include "app/win32/wait_cursor_win32.h"
 #include "browser/win32/dde_client.h"
 #include "dialogs/prefs_host.h"
+#include "dialogs/prefs_sheet.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -42,6 +43,9 @@ struct AppEnvironment {
     // The Setup and Uninstall dialogs.
     std::function<SetupOutcome(HWND owner, CAppSettings& settings)> runSetup = RunSetup;
     std::function<bool(HWND owner, CAppSettings& settings)> runUninstall = RunUninstall;
+    // The Preferences sheet over `owner`, opened at `tab`, applying through
+    // `host`; its result (IDOK after Done).
+    std::function<INT_PTR(IPrefsHost& host, HWND owner, int tab)> runPreferences = RunPrefsSheet;
 };
 
 class CMainApp final : public IMainWindowHost, public IPrefsHost, private win::IMessageFilter {
@@ -93,10 +97,12 @@ public:
     // Makes list `index` of the list table current. A list left while it
     // holds marks stays in memory as the other list; switching back to it
     // reads nothing. False (with the reason shown) leaves everything as it was.
-    bool SelectList(HWND owner, int index, bool reload);
+    bool SelectList(HWND owner, int index, bool reload) override;
+    int PreviousList() const override { return lists_.PreviousIndex(); }
     // True when `path` exists afterwards; may ask to create it (`ask`) and
     // reports a file that cannot be created.
     bool EnsureListFileExists(HWND owner, const std::string& path, bool ask) override;
+    void SetCurrentBrowser(int index) override;
 
     // --- preferences ---------------------------------------------------------
     // Runs the Preferences at `tab` (0 URL Lists ... 3 Presentation) over

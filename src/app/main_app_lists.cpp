@@ -102,3 +102,8 @@ bool CMainApp::EnsureListFileExists(HWND owner, const std::string& path, bool as
     }
     return true;
 }
+
+void CMainApp::SetCurrentBrowser(int index) {
+    settings_.Browsers.CurrentBrowser = index;
+    settings_.Browsers.UpdateOldIE(*environment_.registry);
+}

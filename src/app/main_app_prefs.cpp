@@ -9,8 +9,7 @@
 
 INT_PTR CMainApp::RunPreferences(HWND owner, int tab) {
     const bool keepAtFront = KeepAtFrontOfMode();
-    CPrefsSheet sheet(*this, owner, tab);
-    const INT_PTR result = sheet.RunModal();
+    const INT_PTR result = environment_.runPreferences(*this, owner, tab);
     if (settings_.Lists.Count() == 0 && !lists_.Current().Path().empty()) {
         lists_.DiscardOther();
         lists_.Current().Reset();
@@ -30,8 +29,6 @@ bool& CMainApp::KeepAtFrontOfMode() {
 }
 
 void CMainApp::RefreshMainWindow() {
-    // The List and Browser menus are rebuilt from the tables by the main
-    // window's commands once they exist; the window shows the rest now.
     if (mainWindow_) mainWindow_->ReapplySettings();
 }
 
@@ -40,10 +37,10 @@ void CMainApp::RefreshMainWindow() {
 bool CMainApp::ApplyListTable(HWND owner, std::vector<ListEntry> entries, int highlighted) {
     ListTable& lists = settings_.Lists;
     const std::string openFile = lists.Entry(lists.CurrentList).path;
-    const std::string otherFile = lists.Entry(lists_.OtherIndex()).path;
+    const std::string otherFile = lists.Entry(lists_.PreviousIndex()).path;
     lists.entries = std::move(entries);
     lists.CurrentList = settings_.FindListByFile(openFile);
-    lists_.SetOtherIndex(settings_.FindListByFile(otherFile));
+    lists_.SetPreviousIndex(settings_.FindListByFile(otherFile));
     if (highlighted >= lists.Count()) highlighted = -1;
     const bool opened = highlighted == lists.CurrentList || SelectList(owner, highlighted, false);
     RefreshMainWindow();

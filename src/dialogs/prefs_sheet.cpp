@@ -136,3 +136,8 @@ std::optional<LRESULT> CPrefsSheet::OnNotify(const NMHDR& header) {
     }
     return CDialog::OnNotify(header);
 }
+
+INT_PTR RunPrefsSheet(IPrefsHost& host, HWND owner, int tab) {
+    CPrefsSheet sheet(host, owner, tab);
+    return sheet.RunModal();
+}

@@ -51,3 +51,6 @@ private:
     std::unique_ptr<CPrefsPage> page_;
     bool applied_ = false;
 };
+
+// Runs the sheet modally over `owner` at `tab`: IDOK after Done, IDCANCEL.
+INT_PTR RunPrefsSheet(IPrefsHost& host, HWND owner, int tab);

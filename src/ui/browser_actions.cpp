@@ -5,6 +5,7 @@ namespace {
 class CNoBrowserActions final : public IBrowserActions {
 public:
     bool OpenTarget(HWND, const std::string&, bool) override { return false; }
+    bool OpenUrl(HWND, const std::string&, bool) override { return false; }
     bool FetchFrontmostUrl(HWND, FetchedUrl&) override { return false; }
 };
 

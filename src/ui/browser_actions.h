@@ -21,6 +21,9 @@ public:
     // shown with `owner` as owner. True when it was opened: the title then
     // counts as visited now.
     virtual bool OpenTarget(HWND owner, const std::string& target, bool newWindow) = 0;
+    // Hands `url` to the current browser as it is (a blank page's URL may be
+    // "about:blank" or empty), in a new window or the frontmost one.
+    virtual bool OpenUrl(HWND owner, const std::string& url, bool newWindow) = 0;
     // Reads the frontmost browser window; false (after its own message) when
     // none could be read.
     virtual bool FetchFrontmostUrl(HWND owner, FetchedUrl& fetched) = 0;

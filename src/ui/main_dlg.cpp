@@ -58,6 +58,7 @@ bool CMainDlg::OnInit() {
 
 void CMainDlg::ShowCurrentList() {
     host_.OpenCurrentList(Handle(), false);
+    BuildListMenus();
     ShowSelection(-1, true, true);
     FocusFindField();
     // After the focus: a new title started now keeps it.
@@ -137,7 +138,7 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
     if (id == IDOK || id == IDCANCEL) return true;
     // A picture button tells when it is enabled or disabled; that is no click.
     if ((code == STN_ENABLE || code == STN_DISABLE) && IsStaticControl(control)) return true;
-    return RunBaseCommand(id, code) || OnViewCommand(id, code, control);
+    return RunBaseCommand(id, code) || RunTableCommand(id) || OnViewCommand(id, code, control);
 }
 
 bool CMainDlg::RunBaseCommand(int id, int code) {
@@ -409,6 +410,10 @@ void CMainDlg::TitleDraggedOut(int position) {
     list.SetLastVisited(list.ItemAt(kTitle, position), false);
     if (CLevelListBox* titles = LevelBox(kTitle)) titles->RefreshItemData(list, Settings().RecentPeriod);
     UpdateControls();
+    MinimizeAfterOpening();
+}
+
+void CMainDlg::MinimizeAfterOpening() {
     if (Settings().Options.AutoMinimize != (::GetKeyState(VK_MENU) < 0))
         ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
@@ -418,6 +423,7 @@ void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }
 void CMainDlg::ReapplySettings() {
     host_.RecreateColorResources();
     LoadPictures();
+    BuildListMenus();
     ShowSelection(-1, true, false);
     UpdateStatusLine();
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

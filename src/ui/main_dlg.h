@@ -49,9 +49,18 @@ public:
     void OnTrayNotify(LPARAM mouseMessage);
     // The fetch hot key: the same as the Fetch command.
     void Fetch();
-    // The Preferences were applied: the colours, the pictures, the list with
-    // its recent highlighting and the status line follow the settings.
+    // The Preferences were applied: the colours, the pictures, the List and
+    // Browser menus, the list with its recent highlighting and the status
+    // line follow the settings.
     void ReapplySettings();
+    // Makes list `index` current after the save prompts (nothing for an
+    // index outside the list table) and shows it; when it cannot be opened
+    // the list shown stays and the URL Lists page of the Preferences opens.
+    void SwitchList(int index);
+    // The lists and browsers in the menus, with their marks, the items that
+    // depend on the list, and the caption. Run whenever the tables or the
+    // current entries change.
+    void BuildListMenus();
     // The mode's accelerators, then the global ones, then the dialog's
     // keyboard interface.
     bool PreTranslate(MSG& message) noexcept override;
@@ -179,6 +188,20 @@ private:
     // Opens the selected title in the default window choice (Shift inverts it).
     void OpenSelected();
     void FetchNewTitle();
+    // Auto-minimize after opening something (Alt held inverts it).
+    void MinimizeAfterOpening();
+
+    // The List and Browser menu commands (main_dlg_lists.cpp); true when handled.
+    bool RunTableCommand(int id);
+    void OpenOrCreateList();
+    void FillBrowserMenus() const;
+    void SetCurrentBrowser(int index);
+    // A new window of the current browser with a blank page.
+    void OpenBlankWindow();
+    // Runs `open` with browser `index` current, then makes the previous one
+    // current again; nothing for an index outside the browser table.
+    template <typename Open>
+    void WithBrowser(int index, Open open);
 
     IMainWindowHost& host_;
     int templateId_;

@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/browser_actions.h"
+#include "ui/file_choice.h"
 
 class CAppSettings;
 class CUrlListFile;
@@ -50,6 +53,22 @@ public:
 
     // Opening titles and fetching from browsers.
     virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }
+
+    // --- the list and browser tables ---------------------------------------
+    // Makes list `index` of the list table current; a list left with marks
+    // stays as the other list. False, after saying why, leaves the list shown.
+    virtual bool SelectList(HWND owner, int index, bool reload) = 0;
+    // The list current before this one (-1: none).
+    virtual int PreviousList() const = 0;
+    // True when the list file `path` exists afterwards (created, or after
+    // asking when `ask`); a file that cannot be made is reported.
+    virtual bool EnsureListFileExists(HWND owner, const std::string& path, bool ask) = 0;
+    // Writes the settings at once, after the list table changed.
+    virtual void SaveSettings() = 0;
+    // Makes browser `index` current, with what depends on which one it is.
+    virtual void SetCurrentBrowser(int index) = 0;
+    // The file choices the window asks the user for.
+    virtual IFileChooser& FileChooser() { return SystemFileChooser(); }
 
 protected:
     ~IMainWindowHost() = default;

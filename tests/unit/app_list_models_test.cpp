@@ -68,6 +68,7 @@ TEST_F(ListModelsTest, AListWithoutMarksIsReplacedInItsModel) {
     EXPECT_EQ(&models.Current(), model);
     EXPECT_TRUE(Shows(models.Current(), kB));
     EXPECT_EQ(models.Other(), nullptr);
+    EXPECT_EQ(models.PreviousIndex(), kA);
 }
 
 TEST_F(ListModelsTest, AListLeftWithMarksStaysAsTheOtherList) {
@@ -78,7 +79,7 @@ TEST_F(ListModelsTest, AListLeftWithMarksStaysAsTheOtherList) {
     EXPECT_NE(&models.Current(), modelA);
     EXPECT_TRUE(Shows(models.Current(), kB));
     ASSERT_EQ(models.Other(), modelA);
-    EXPECT_EQ(models.OtherIndex(), kA);
+    EXPECT_EQ(models.PreviousIndex(), kA);
     EXPECT_EQ(modelA->MarkCount(), 1);
     // Paired, so that B can take A's marked items.
     EXPECT_EQ(models.Current().OtherList(), modelA);
@@ -98,7 +99,7 @@ TEST_F(ListModelsTest, SwitchingBackToTheOtherListReadsNothing) {
     EXPECT_EQ(&models.Current(), modelA);
     EXPECT_EQ(modelA->MarkCount(), 1);
     EXPECT_EQ(models.Other(), modelB);
-    EXPECT_EQ(models.OtherIndex(), kB);
+    EXPECT_EQ(models.PreviousIndex(), kB);
 
     ASSERT_TRUE(Select(kB));
     EXPECT_TRUE(opened.empty());
@@ -116,7 +117,7 @@ TEST_F(ListModelsTest, AThirdListLoadsIntoTheSecondListsModelAndKeepsTheMarkedOn
     EXPECT_EQ(&models.Current(), modelB);
     EXPECT_TRUE(Shows(models.Current(), kC));
     EXPECT_EQ(models.Other(), modelA);
-    EXPECT_EQ(models.OtherIndex(), kA);
+    EXPECT_EQ(models.PreviousIndex(), kA);
     EXPECT_EQ(modelA->MarkCount(), 1);
 }
 
@@ -126,7 +127,7 @@ TEST_F(ListModelsTest, AnOtherListWhoseMarksAreGoneIsDroppedAtTheNextSwitch) {
     models.Other()->ClearMarks();
     ASSERT_TRUE(Select(kC));
     EXPECT_EQ(models.Other(), nullptr);
-    EXPECT_EQ(models.OtherIndex(), kNone);
+    EXPECT_EQ(models.PreviousIndex(), kB);
     EXPECT_TRUE(Shows(models.Current(), kC));
 }
 
@@ -163,7 +164,7 @@ TEST_F(ListModelsTest, AFailedSwitchWhileAnotherListHoldsMarksKeepsBoth) {
     EXPECT_EQ(&models.Current(), modelB);
     EXPECT_TRUE(Shows(*modelB, kB));
     EXPECT_EQ(models.Other(), modelA);
-    EXPECT_EQ(models.OtherIndex(), kA);
+    EXPECT_EQ(models.PreviousIndex(), kA);
 }
 
 TEST_F(ListModelsTest, AFailedSwitchFromAnUnmarkedListKeepsTheIndex) {
@@ -179,7 +180,7 @@ TEST_F(ListModelsTest, DiscardingTheOtherListUnpairsTheCurrentOne) {
     ASSERT_TRUE(Select(kB));
     models.DiscardOther();
     EXPECT_EQ(models.Other(), nullptr);
-    EXPECT_EQ(models.OtherIndex(), kNone);
+    EXPECT_EQ(models.PreviousIndex(), kA);  // still where Ctrl+Tab goes
     EXPECT_EQ(models.Current().OtherList(), nullptr);
 }
 
@@ -189,11 +190,11 @@ TEST_F(ListModelsTest, AnOtherListNoLongerInTheTableIsNotSelectedAsNoList) {
     OpenWithMarks(kA);
     ASSERT_TRUE(Select(kB));
     CUrlListFile* modelA = models.Other();
-    models.SetOtherIndex(kNone);
+    models.SetPreviousIndex(kNone);
     Select(kNone);
     EXPECT_NE(&models.Current(), modelA);
     EXPECT_EQ(models.Other(), modelA);
-    EXPECT_EQ(models.OtherIndex(), kNone);
+    EXPECT_EQ(models.PreviousIndex(), kNone);
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(ColumnsTest, PastedTabsAndLineBreaksBecomeSpacesInFieldAndList) {
         const std::string shown = Text(*window, field);
         EXPECT_EQ(shown.find_first_of("\t\r\n"), std::string::npos) << field;
         const int level = field == IDC_URL ? kTitle : field - IDC_CATEGORY_NAME;
-        const std::string& stored = SelectedText(level);
+        const std::string stored = SelectedText(level);
         EXPECT_EQ(level == kTitle ? std::string(field == IDC_URL ? TitleUrl(stored) : TitleName(stored)) : stored,
                   shown)
             << field;

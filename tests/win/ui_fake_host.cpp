@@ -86,9 +86,24 @@ void CFakeHost::DiscardOtherList() {
 
 bool CFakeHost::OpenCurrentList(HWND, bool) {
     ++opens;
-    const int result = list_.Load(path_);
+    const int result = list_.Load(settings_.Lists.Entry(settings_.Lists.CurrentList).path);
     if (startCategory >= 0) list_.Select(kCategory, startCategory, SelectMode::kFirstChild);
     return result >= 0;
+}
+
+bool CFakeHost::SelectList(HWND owner, int index, bool reload) {
+    const int old = settings_.Lists.CurrentList;
+    settings_.Lists.CurrentList = index;
+    if (OpenCurrentList(owner, reload)) {
+        previousList = old;
+        return true;
+    }
+    settings_.Lists.CurrentList = old;
+    return false;
+}
+
+bool CFakeHost::EnsureListFileExists(HWND, const std::string& path, bool) {
+    return static_cast<bool>(std::ofstream(path, std::ios::app));
 }
 
 void CFakeHost::RecreateColorResources() {

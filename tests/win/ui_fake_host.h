@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,25 @@ public:
         opened.push_back({target, newWindow});
         return opens;
     }
+    bool OpenUrl(HWND owner, const std::string& url, bool newWindow) override {
+        return OpenTarget(owner, url, newWindow);
+    }
     bool FetchFrontmostUrl(HWND, FetchedUrl& fetched) override {
         ++fetches;
         fetched = fetchable;
         return !fetchable.url.empty();
+    }
+};
+
+// The file picker as the tests answer it: the path to choose, or none.
+class CScriptedFileChooser final : public IFileChooser {
+public:
+    std::optional<std::string> answer;
+    std::vector<FileChoice> asked;
+
+    std::optional<std::string> ChooseFile(HWND, const FileChoice& choice) override {
+        asked.push_back(choice);
+        return answer;
     }
 };
 
@@ -86,6 +102,20 @@ public:
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
     IBrowserActions& BrowserActions() override { return browser; }
+    // Opens the list's file into the one model (no other list is kept).
+    bool SelectList(HWND owner, int index, bool reload) override;
+    int PreviousList() const override { return previousList; }
+    bool EnsureListFileExists(HWND, const std::string& path, bool) override;
+    void SaveSettings() override { ++settingsSaves; }
+    void SetCurrentBrowser(int index) override {
+        browsersSet.push_back(index);
+        settings_.Browsers.CurrentBrowser = index;
+    }
+    INT_PTR RunPreferences(HWND, int tab) override {
+        preferencesTabs.push_back(tab);
+        return IDCANCEL;
+    }
+    IFileChooser& FileChooser() override { return files; }
 
     // Creates the main window in `mode`, shows it with `show` and has it
     // show the list, as the application does; null when it failed.
@@ -97,6 +127,11 @@ public:
 
     CFixedClock clock;  // the list's clock
     CRecordingBrowserActions browser;
+    CScriptedFileChooser files;
+    std::vector<int> preferencesTabs;
+    std::vector<int> browsersSet;  // every change of the current browser
+    int settingsSaves = 0;
+    int previousList = -1;
     int hides = 0;
     int restores = 0;
     int discards = 0;

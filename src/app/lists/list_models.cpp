@@ -11,7 +11,6 @@ std::unique_ptr<CUrlListFile> CListModels::NewModel() const {
 
 void CListModels::DiscardOther() noexcept {
     other_.reset();  // a list unpairs itself as it goes
-    otherIndex_ = -1;
 }
 
 void CListModels::CloseFiles() noexcept {
@@ -21,7 +20,7 @@ void CListModels::CloseFiles() noexcept {
 
 void CListModels::SwapWithOther(int& currentIndex) noexcept {
     std::swap(current_, other_);
-    std::swap(currentIndex, otherIndex_);
+    std::swap(currentIndex, previousIndex_);
 }
 
 bool CListModels::Select(int& currentIndex, int index, const Opener& open) {
@@ -31,7 +30,7 @@ bool CListModels::Select(int& currentIndex, int index, const Opener& open) {
 
     const int oldIndex = currentIndex;
     if (other_) {
-        if (index >= 0 && index == otherIndex_) {
+        if (index >= 0 && index == previousIndex_) {
             SwapWithOther(currentIndex);
             return true;
         }
@@ -48,17 +47,19 @@ bool CListModels::Select(int& currentIndex, int index, const Opener& open) {
 
     currentIndex = index;
     if (current_->MarkCount() == 0) {
-        if (open(*current_)) return true;
-        currentIndex = oldIndex;
-        return false;
+        if (!open(*current_)) {
+            currentIndex = oldIndex;
+            return false;
+        }
+    } else {
+        std::unique_ptr<CUrlListFile> fresh = NewModel();
+        if (!open(*fresh)) {
+            currentIndex = oldIndex;
+            return false;
+        }
+        other_ = std::exchange(current_, std::move(fresh));
+        current_->SetOtherList(other_.get());
     }
-    std::unique_ptr<CUrlListFile> fresh = NewModel();
-    if (!open(*fresh)) {
-        currentIndex = oldIndex;
-        return false;
-    }
-    other_ = std::exchange(current_, std::move(fresh));
-    otherIndex_ = oldIndex;
-    current_->SetOtherList(other_.get());
+    previousIndex_ = oldIndex;
     return true;
 }

@@ -26,11 +26,13 @@ public:
     CUrlListFile& Current() noexcept { return *current_; }
     // The list left last while it held marks, else null.
     CUrlListFile* Other() noexcept { return other_.get(); }
-    int OtherIndex() const noexcept { return otherIndex_; }
-    // The other list's index after the list table changed; -1 when it is no
-    // longer in the table (it is then kept for its marks, but never
-    // selected again by an index).
-    void SetOtherIndex(int index) noexcept { otherIndex_ = index; }
+    // The list current before this one (-1: none), also once its model is
+    // gone: Ctrl+Tab goes back to it. While Other() exists it is that list.
+    int PreviousIndex() const noexcept { return previousIndex_; }
+    // That index after the list table changed; -1 when the list is no longer
+    // in the table (a model kept for its marks is then never selected again
+    // by an index).
+    void SetPreviousIndex(int index) noexcept { previousIndex_ = index; }
     void DiscardOther() noexcept;
     // Both models let go of their list files (CUrlListFile::CloseFile).
     void CloseFiles() noexcept;
@@ -47,5 +49,5 @@ private:
     ListEnvironment environment_;
     std::unique_ptr<CUrlListFile> current_;
     std::unique_ptr<CUrlListFile> other_;
-    int otherIndex_ = -1;
+    int previousIndex_ = -1;
 };

@@ -1,0 +1,112 @@
+// Switching lists in the running application through the main window's
+// commands: a list left with marks stays in memory and comes back as it
+// was; a list whose file is gone leaves the list shown usable.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/main_app.h"
+#include "app/store/memory_store.h"
+#include "recording_message_boxes.h"
+#include "registry_test_support.h"
+#include "resource.h"
+#include "win/window_text.h"
+
+namespace {
+
+const char kListA[] = "<1>Alpha\n<2>One\nhttp://a/1\tA1\n<1>Beta\n<2>Two\nhttp://a/2\tA2\n";
+const char kListB[] = "<1>Gamma\n<2>Three\nhttp://b/3\tB3\n";
+
+class AppSwitchListTest : public ::testing::Test {
+protected:
+    ~AppSwitchListTest() override {
+        if (app) app->End();
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    // Lists "A" and "B" ("B" without a file unless `withB`), A current, in Organize mode.
+    bool Start(bool withB) {
+        pathA = folder.Path() + "A.txt";
+        pathB = folder.Path() + "B.txt";
+        std::ofstream(pathA, std::ios::binary) << kListA;
+        if (withB) std::ofstream(pathB, std::ios::binary) << kListB;
+        CAppSettings stored(registry);
+        stored.AppFolder = folder.Path();
+        stored.LoadSettings();
+        stored.Lists.entries = {{"A", pathA, "-1,-1,-1"}, {"B", pathB, "-1,-1,-1"}};
+        stored.Lists.CurrentList = 0;
+        stored.ViewMode = kViewOrganize;
+        if (!stored.SaveSettings(true, nullptr)) return false;
+        AppEnvironment environment{&registry, folder.Path() + "vellinor.exe"};
+        environment.runPreferences = [this](IPrefsHost&, HWND, int tab) {
+            preferencesTabs.push_back(tab);
+            return INT_PTR{IDCANCEL};
+        };
+        app = std::make_unique<CMainApp>(std::move(environment));
+        return app->Start("") && app->MainWindow();
+    }
+    void Command(int id) { ::SendMessageA(Main(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    HWND Main() const { return app->MainWindow()->Handle(); }
+    int Categories() const {
+        return static_cast<int>(::SendDlgItemMessageA(Main(), IDC_CATEGORY_LIST, LB_GETCOUNT, 0, 0));
+    }
+
+    registry_test::ScratchFolder folder;
+    store::MemoryStore registry;
+    std::string pathA;
+    std::string pathB;
+    std::unique_ptr<CMainApp> app;
+    std::vector<int> preferencesTabs;  // the Preferences asked for, by tab
+};
+
+TEST_F(AppSwitchListTest, AListLeftWithMarksComesBackAsItWasWithCtrlTab) {
+    CRecordingMessageBoxes boxes;
+    ASSERT_TRUE(Start(true));
+    CUrlListFile* listA = &app->CurrentList();
+    ASSERT_EQ(listA->MarkSelected(kCategory), kCategory);
+
+    Command(ID_FIRST_LIST + 1);
+    EXPECT_EQ(app->Settings().Lists.CurrentList, 1);
+    EXPECT_TRUE(app->CurrentList().IsSameFile(pathB));
+    EXPECT_EQ(app->OtherList(), listA);
+    EXPECT_EQ(listA->MarkCount(), 1);
+    EXPECT_EQ(Categories(), 1);
+    EXPECT_EQ(win::WindowText(Main()), "B - Vellinor");
+    EXPECT_NE(win::WindowText(::GetDlgItem(Main(), IDC_STATUS_LINE)).find("Current list: B"), std::string::npos);
+
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
+    EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
+    EXPECT_EQ(&app->CurrentList(), listA);
+    EXPECT_EQ(listA->MarkCount(), 1);  // not read again
+    EXPECT_TRUE(app->OtherList() && app->OtherList()->IsSameFile(pathB));
+    EXPECT_EQ(Categories(), 2);
+    EXPECT_EQ(win::WindowText(Main()), "A - Vellinor");
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(AppSwitchListTest, AListWhoseFileIsGoneLeavesTheListShownUsable) {
+    ASSERT_TRUE(Start(false));
+    {
+        CRecordingMessageBoxes boxes({IDNO});
+        Command(ID_FIRST_LIST + 1);
+        ASSERT_EQ(boxes.Shown().size(), 1u);
+        EXPECT_EQ(boxes.Shown()[0].caption, "Create New List?");
+    }
+    EXPECT_EQ(preferencesTabs, std::vector<int>{kUrlListsTab}) << "the URL Lists page is offered";
+    EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
+    EXPECT_TRUE(app->CurrentList().IsSameFile(pathA));
+    EXPECT_EQ(win::WindowText(Main()), "A - Vellinor");
+    EXPECT_EQ(Categories(), 2);
+    ::SendDlgItemMessageA(Main(), IDC_CATEGORY_LIST, LB_SETCURSEL, 1, 0);
+    ::SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(Main(), IDC_CATEGORY_LIST)));
+    EXPECT_EQ(app->CurrentList().Selection(kCategory), 1);
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);  // nothing was left: stays
+    EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
+}
+
+}  // namespace
