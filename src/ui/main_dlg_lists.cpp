@@ -6,6 +6,7 @@
 #include "app/settings/app_settings.h"
 #include "browser/browser_table.h"
 #include "dialogs/messages.h"
+#include "dialogs/pickers.h"
 #include "dialogs/prefs_host.h"
 #include "resource.h"
 #include "ui/browser_menu.h"
@@ -98,13 +99,20 @@ void CMainDlg::SwitchList(int index) {
 
 void CMainDlg::OpenOrCreateList() {
     CAppSettings& settings = Settings();
-    const std::optional<std::string> path = host_.FileChooser().ChooseFile(
-        Handle(), FileChoice{"Select or create URL list", "txt", kListFilter, settings.ListFolder});
-    if (!path) return;
-    int index = settings.FindListByFile(*path);
+    PickerRequest request;
+    request.owner = Handle();
+    request.title = "Select or create URL list";
+    request.defaultExtension = "txt";
+    request.filter = kListFilter;
+    request.startFolder = settings.ListFolder;
+    request.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    PickerAnswer answer;
+    if (Pickers().PickFile(request, answer) != IDOK) return;
+    const std::string& path = answer.path;
+    int index = settings.FindListByFile(path);
     if (index < 0) {
-        if (!host_.EnsureListFileExists(Handle(), *path, false)) return;
-        index = settings.AddList(ListNameOfFile(*path), *path);
+        if (!host_.EnsureListFileExists(Handle(), path, false)) return;
+        index = settings.AddList(ListNameOfFile(path), path);
         if (index < 0) {
             MsgBoxFromString(Handle(), IDS_LIST_MENU_FULL, MsgBoxKind::kExclamation);
             return;

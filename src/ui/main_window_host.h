@@ -9,7 +9,6 @@
 #include <string>
 
 #include "ui/browser_actions.h"
-#include "ui/file_choice.h"
 
 class CAppSettings;
 class CUrlListFile;
@@ -67,8 +66,6 @@ public:
     virtual void SaveSettings() = 0;
     // Makes browser `index` current, with what depends on which one it is.
     virtual void SetCurrentBrowser(int index) = 0;
-    // The file choices the window asks the user for.
-    virtual IFileChooser& FileChooser() { return SystemFileChooser(); }
 
 protected:
     ~IMainWindowHost() = default;

@@ -68,18 +68,6 @@ public:
     }
 };
 
-// The file picker as the tests answer it: the path to choose, or none.
-class CScriptedFileChooser final : public IFileChooser {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileChoice> asked;
-
-    std::optional<std::string> ChooseFile(HWND, const FileChoice& choice) override {
-        asked.push_back(choice);
-        return answer;
-    }
-};
-
 class CFakeHost final : public IMainWindowHost {
 public:
     // Writes `listText` to a fresh file and configures it as list 0.
@@ -115,7 +103,6 @@ public:
         preferencesTabs.push_back(tab);
         return IDCANCEL;
     }
-    IFileChooser& FileChooser() override { return files; }
 
     // Creates the main window in `mode`, shows it with `show` and has it
     // show the list, as the application does; null when it failed.
@@ -127,7 +114,6 @@ public:
 
     CFixedClock clock;  // the list's clock
     CRecordingBrowserActions browser;
-    CScriptedFileChooser files;
     std::vector<int> preferencesTabs;
     std::vector<int> browsersSet;  // every change of the current browser
     int settingsSaves = 0;

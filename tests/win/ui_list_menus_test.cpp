@@ -5,6 +5,7 @@
 
 #include "main_window_fixture.h"
 #include "resource.h"
+#include "scripted_pickers.h"
 #include "win/window_text.h"
 
 namespace {
@@ -173,14 +174,17 @@ TEST_F(ListMenusTest, OpenWithAndBlankWindowUseTheirBrowserForThatCommandOnly) {
 TEST_F(ListMenusTest, OpenNewFindsAConfiguredListOrAddsTheChosenFile) {
     auto window = Open(kViewRegular);
     ASSERT_TRUE(window);
+    CScriptedPickers pickers;
+    const std::string created = host_.ListPath() + " new.txt";
+    pickers.AnswerFile(std::nullopt);
+    pickers.AnswerFile(PickerAnswer{created, {}, {}});
+    pickers.AnswerFile(PickerAnswer{host_.ListPath(), {}, {}});
     Command(*window, ID_OPEN_LIST);  // cancelled
-    ASSERT_EQ(host_.files.asked.size(), 1u);
-    EXPECT_EQ(host_.files.asked[0].title, "Select or create URL list");
-    EXPECT_EQ(host_.files.asked[0].filter, "Text files (*.txt)|*.txt|All files (*.*)|*.*||");
+    ASSERT_EQ(pickers.requests.size(), 1u);
+    EXPECT_EQ(pickers.requests[0].title, "Select or create URL list");
+    EXPECT_EQ(pickers.requests[0].filter, "Text files (*.txt)|*.txt|All files (*.*)|*.*||");
     EXPECT_EQ(host_.Settings().Lists.Count(), 1);
 
-    const std::string created = host_.ListPath() + " new.txt";
-    host_.files.answer = created;
     Command(*window, ID_OPEN_LIST);
     ASSERT_EQ(host_.Settings().Lists.Count(), 2);
     EXPECT_EQ(host_.Settings().Lists.Entry(1).path, created);
@@ -191,7 +195,6 @@ TEST_F(ListMenusTest, OpenNewFindsAConfiguredListOrAddsTheChosenFile) {
     EXPECT_EQ(win::WindowText(window->Handle()), name + " - Vellinor");
     EXPECT_EQ(TextAt(Popup(*window, kListPopup), 1), name + "\tCtrl+2");
 
-    host_.files.answer = host_.ListPath();
     Command(*window, ID_OPEN_LIST);
     EXPECT_EQ(host_.Settings().Lists.Count(), 2);
     EXPECT_EQ(host_.Settings().Lists.CurrentList, 0);
