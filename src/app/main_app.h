@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "app/app_browser_actions.h"
 #include "app/app_window.h"
 #include "app/color_resources.h"
 #include "app/lists/list_models.h"
@@ -27,6 +28,7 @@
 #include "app/tray_icon.h"
 #include "app/win32/wait_cursor_win32.h"
 #include "browser/win32/dde_client.h"
+#include "browser/win32/launcher.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -41,6 +43,8 @@ struct AppEnvironment {
     // The Setup and Uninstall dialogs.
     std::function<SetupOutcome(HWND owner, CAppSettings& settings)> runSetup = RunSetup;
     std::function<bool(HWND owner, CAppSettings& settings)> runUninstall = RunUninstall;
+    // What starts programs and hands files and URLs to the shell.
+    ILauncher* launcher = &SystemLauncher();
 };
 
 class CMainApp final : public IMainWindowHost, private win::IMessageFilter {
@@ -119,6 +123,7 @@ public:
     HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
+    IBrowserActions& BrowserActions() override { return browserActions_; }
 
     void CreateColorResources();
     void DeleteColorResources() { colors_.Delete(); }
@@ -151,6 +156,7 @@ private:
     CColorResources colors_;
     win::UniqueWindowClass windowClass_;
     CDdeClient dde_;
+    CAppBrowserActions browserActions_{settings_, *environment_.registry, dde_, *environment_.launcher, waitCursor_};
     CAppWindow appWindow_{*this};
     CTrayIcon tray_;
     std::unique_ptr<CMainDlg> mainWindow_;

@@ -175,6 +175,9 @@ private:
     // Opens the selected title in the default window choice (Shift inverts it).
     void OpenSelected();
     void FetchNewTitle();
+    // The Fetch button's right-click menu of the browser's windows: the
+    // window picked is fetched at once.
+    void ShowFetchWindowMenu(LPARAM screenPoint);
 
     IMainWindowHost& host_;
     int templateId_;
