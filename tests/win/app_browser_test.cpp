@@ -135,4 +135,37 @@ TEST_F(AppBrowserTest, WithoutABrowserTheFetchAsksForTheWebBrowsersPage) {
     EXPECT_EQ(posted.wParam, static_cast<WPARAM>(ID_CONFIGURE_BROWSERS));
 }
 
+// The operations the Browser menu and the context menus call: another
+// browser for one call, Opera's blank window, the shell's folder verbs.
+TEST(AppBrowserActionsTest, AChosenBrowserServesOneCallAndOperaGetsAnEmptyBlankUrl) {
+    store::MemoryStore registry;
+    CAppSettings settings(registry);
+    settings.Browsers.entries = {{"Plain", "C:\\plain.exe", ""}, {"Opera", "C:\\opera.exe", "opera"}};
+    settings.Browsers.CurrentBrowser = 0;
+    CDdeClientWindow window;
+    CRecordingLauncher launcher;
+    SystemWaitCursor cursor;
+    CAppBrowserActions actions(settings, registry, window.Client(), launcher, cursor);
+    registry_test::ScratchFolder folder;
+    std::ofstream(folder.Path() + "plan.txt") << "plan";
+
+    EXPECT_TRUE(actions.OpenTargetWith(nullptr, "http://a/", 1, true));
+    EXPECT_TRUE(actions.OpenBlankWindow(nullptr, 1));
+    EXPECT_TRUE(actions.OpenBlankWindow(nullptr, -1));
+    EXPECT_TRUE(actions.OpenUrlInNewWindow(nullptr, "http://n/"));
+    EXPECT_TRUE(actions.OpenFolder(nullptr, folder.Path() + "plan.txt", true));
+    const std::vector<std::vector<std::string>> expected = {
+        {"open", "C:\\opera.exe", "http://a/"},
+        {"open", "C:\\opera.exe", ""},
+        {"open", "C:\\plain.exe", "about:blank"},
+        {"open", "C:\\plain.exe", "http://n/"},
+        {"explore", folder.Path(), ""},
+    };
+    ASSERT_EQ(launcher.calls.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ((std::vector<std::string>{launcher.calls[i].verb, launcher.calls[i].file, launcher.calls[i].parameters}),
+                  expected[i]) << i;
+    EXPECT_EQ(settings.Browsers.CurrentBrowser, 0);
+}
+
 }  // namespace
