@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "app/app_browser_actions.h"
 #include "app/app_window.h"
 #include "app/color_resources.h"
 #include "app/lists/list_models.h"
@@ -29,6 +30,7 @@
 #include "browser/win32/dde_client.h"
 #include "dialogs/prefs_host.h"
 #include "dialogs/prefs_sheet.h"
+#include "browser/win32/launcher.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -46,6 +48,8 @@ struct AppEnvironment {
     // The Preferences sheet over `owner`, opened at `tab`, applying through
     // `host`; its result (IDOK after Done).
     std::function<INT_PTR(IPrefsHost& host, HWND owner, int tab)> runPreferences = RunPrefsSheet;
+    // What starts programs and hands files and URLs to the shell.
+    ILauncher* launcher = &SystemLauncher();
 };
 
 class CMainApp final : public IMainWindowHost, public IPrefsHost, private win::IMessageFilter {
@@ -133,6 +137,7 @@ public:
     HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
+    IBrowserActions& BrowserActions() override { return browserActions_; }
 
     // --- IPrefsHost -------------------------------------------------------------
     bool ApplyListTable(HWND owner, std::vector<ListEntry> entries, int highlighted) override;
@@ -176,6 +181,7 @@ private:
     CColorResources colors_;
     win::UniqueWindowClass windowClass_;
     CDdeClient dde_;
+    CAppBrowserActions browserActions_{settings_, dde_, *environment_.launcher, waitCursor_};
     CAppWindow appWindow_{*this};
     CTrayIcon tray_;
     std::unique_ptr<CMainDlg> mainWindow_;

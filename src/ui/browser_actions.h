@@ -1,7 +1,7 @@
 // What the main window asks of the browser side: opening a title's target,
-// and reading the address and title shown by the frontmost browser window.
-// The window gets it from its host (IMainWindowHost::BrowserActions); until
-// the browser side implements it, the host's default does nothing.
+// and reading the address and title shown by a browser window. The window
+// gets it from its host (IMainWindowHost::BrowserActions); the operations
+// beyond the first two do nothing unless the host's browser side does them.
 #pragma once
 
 #include <windows.h>
@@ -24,9 +24,19 @@ public:
     // Hands `url` to the current browser as it is (a blank page's URL may be
     // "about:blank" or empty), in a new window or the frontmost one.
     virtual bool OpenUrl(HWND owner, const std::string& url, bool newWindow) = 0;
-    // Reads the frontmost browser window; false (after its own message) when
-    // none could be read.
+    // Reads the browser window picked from the Fetch button's window menu
+    // (used once), else the frontmost one; false (after its own message)
+    // when none could be read.
     virtual bool FetchFrontmostUrl(HWND owner, FetchedUrl& fetched) = 0;
+
+    // Opens the folder that holds `target` (the target itself when it is a
+    // folder) through the shell, with its "explore" verb when asked.
+    virtual bool OpenFolder(HWND, const std::string&, bool /*explore*/) { return false; }
+    // Shows the menu of the browser's open windows at `at` (screen
+    // coordinates); true when one was picked: the next fetch reads it.
+    virtual bool ChooseFetchWindow(HWND, POINT /*at*/) { return false; }
+    // A window picked from that menu waits for the next fetch.
+    virtual bool FetchWindowChosen() const { return false; }
 
 protected:
     ~IBrowserActions() = default;

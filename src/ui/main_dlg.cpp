@@ -125,6 +125,10 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
             ShowLastVisitedMenu(lParam);
             return 0;
         }
+        if (reinterpret_cast<HWND>(wParam) == Item(IDC_FETCH)) {
+            ShowFetchWindowMenu(lParam);
+            return 0;
+        }
         break;
     default:
         break;

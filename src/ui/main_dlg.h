@@ -202,6 +202,9 @@ private:
     // current again; nothing for an index outside the browser table.
     template <typename Open>
     void WithBrowser(int index, Open open);
+    // The Fetch button's right-click menu of the browser's windows: the
+    // window picked is fetched at once.
+    void ShowFetchWindowMenu(LPARAM screenPoint);
 
     IMainWindowHost& host_;
     int templateId_;

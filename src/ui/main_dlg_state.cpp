@@ -269,9 +269,21 @@ void CMainDlg::OpenSelected() {
 }
 
 void CMainDlg::FetchNewTitle() {
+    IBrowserActions& browser = host_.BrowserActions();
+    // The Compact window fetches again once it is in Organize mode, and a
+    // picked window is read only once: it is left for that fetch.
+    if (templateId_ == IDD_COMPACT && browser.FetchWindowChosen()) {
+        EnterNewUrl({}, {}, true);
+        return;
+    }
     const CUrlListFile& list = List();
     if (list.IsReadOnly() || list.IsFull()) return;
     FetchedUrl fetched;
-    if (!host_.BrowserActions().FetchFrontmostUrl(Handle(), fetched)) return;
+    if (!browser.FetchFrontmostUrl(Handle(), fetched)) return;
     EnterNewUrl(fetched.url, fetched.title, true);
+}
+
+void CMainDlg::ShowFetchWindowMenu(LPARAM screenPoint) {
+    const POINT at = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    if (host_.BrowserActions().ChooseFetchWindow(Handle(), at)) FetchNewTitle();
 }

@@ -327,8 +327,11 @@ TEST_F(AppShellTest, TheFetchHotKeyBringsTheHiddenApplicationBack) {
     ASSERT_TRUE(Start());
     Post(WM_SYSCOMMAND, SC_MINIMIZE);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Main()); }));
+    // No browser answers here: the fetch ends in its message.
+    CRecordingMessageBoxes boxes({IDOK});
     Post(WM_HOTKEY, CAppWindow::kFetchHotKeyId);
-    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(Main()) && !boxes.Shown().empty(); }));
+    EXPECT_TRUE(boxes.Shown()[0].ownerVisible);
 }
 
 // --- modes -----------------------------------------------------------------------------------
