@@ -27,6 +27,7 @@
 #include "app/tray_icon.h"
 #include "app/win32/wait_cursor_win32.h"
 #include "browser/win32/dde_client.h"
+#include "model/find_state.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -119,6 +120,7 @@ public:
     HBRUSH BackgroundBrush() const override { return colors_.Brush(); }
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
+    CFindState& FindRound() override { return findRound_; }
 
     void CreateColorResources();
     void DeleteColorResources() { colors_.Delete(); }
@@ -139,6 +141,7 @@ private:
     SystemWaitCursor waitCursor_;
     CAppSettings settings_;
     CListModels lists_;
+    CFindState findRound_;
     int previousMode_ = kViewRegular;
     bool oleInitialized_ = false;
     // The run got as far as its own hidden window: only then are the

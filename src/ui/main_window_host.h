@@ -9,6 +9,7 @@
 #include "ui/browser_actions.h"
 
 class CAppSettings;
+class CFindState;
 class CUrlListFile;
 
 class IMainWindowHost {
@@ -48,6 +49,12 @@ public:
 
     // Opening titles and fetching from browsers.
     virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }
+
+    // The Find command's round, kept for the whole run.
+    virtual CFindState& FindRound() = 0;
+    // Keeps a Find notice in sight: blocks the window's thread, processing
+    // no input meanwhile.
+    virtual void PauseForNotice(unsigned milliseconds) { ::Sleep(milliseconds); }
 
 protected:
     ~IMainWindowHost() = default;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/color_resources.h"
 #include "app/settings/app_settings.h"
 #include "app/store/memory_store.h"
+#include "model/find_state.h"
 #include "model/url_list_file.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
@@ -86,6 +88,11 @@ public:
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
     IBrowserActions& BrowserActions() override { return browser; }
+    CFindState& FindRound() override { return findRound; }
+    void PauseForNotice(unsigned milliseconds) override {
+        pauses.push_back(milliseconds);
+        if (onPause) onPause();
+    }
 
     // Creates the main window in `mode`, shows it with `show` and has it
     // show the list, as the application does; null when it failed.
@@ -97,6 +104,11 @@ public:
 
     CFixedClock clock;  // the list's clock
     CRecordingBrowserActions browser;
+    CFindState findRound;
+    // The Find pauses asked for (none really waits), and what the test
+    // looks at during one.
+    std::vector<unsigned> pauses;
+    std::function<void()> onPause;
     int hides = 0;
     int restores = 0;
     int discards = 0;
