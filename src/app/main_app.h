@@ -31,6 +31,7 @@
 #include "dialogs/prefs_host.h"
 #include "dialogs/prefs_sheet.h"
 #include "browser/win32/launcher.h"
+#include "model/find_state.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
 #include "win/handles.h"
@@ -146,6 +147,7 @@ public:
     void ApplyBehavior() override;
     void ApplyPresentation() override;
     void SaveSettings() override;
+    CFindState& FindRound() override { return findRound_; }
 
     void CreateColorResources();
     void DeleteColorResources() { colors_.Delete(); }
@@ -169,6 +171,7 @@ private:
     SystemWaitCursor waitCursor_;
     CAppSettings settings_;
     CListModels lists_;
+    CFindState findRound_;
     int previousMode_ = kViewRegular;
     bool oleInitialized_ = false;
     // The run got as far as its own hidden window: only then are the

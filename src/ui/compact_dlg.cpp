@@ -125,6 +125,12 @@ void CCompactDlg::ShowSelection(int fromLevel, bool, bool) {
 
 void CCompactDlg::EnterNewUrl(const std::string&, const std::string&, bool) { SwitchToOrganize(kRunFetchUrl); }
 
+void CCompactDlg::AddDroppedUrl(const std::string& url, const std::string& title) {
+    Settings().DroppedUrl = url;
+    Settings().DroppedTitle = title;
+    SwitchToOrganize(kRunAddDroppedUrl);
+}
+
 void CCompactDlg::SwitchToOrganize(int runState) {
     Settings().RunState = runState;
     PostModeSwitch(ID_ORGANIZE_MODE);

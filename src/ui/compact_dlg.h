@@ -15,6 +15,7 @@ public:
     void ShowSelection(int fromLevel, bool setSelection, bool clearPending) override;
     // Editing happens in Organize mode: the window is recreated there.
     void EnterNewUrl(const std::string& url, const std::string& title, bool visited) override;
+    void AddDroppedUrl(const std::string& url, const std::string& title) override;
     void MarkEntries(int level, int from, int to, int mode) override;
 
 protected:

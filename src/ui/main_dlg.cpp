@@ -53,6 +53,7 @@ bool CMainDlg::OnInit() {
     PlaceWindow();
     LoadPictures();
     CreateToolTips();
+    RegisterDropTarget();
     return false;
 }
 
@@ -171,6 +172,7 @@ bool CMainDlg::RunBaseCommand(int id, int code) {
         {ID_TRAY_HIDE, [](CMainDlg& dlg) { dlg.host_.HideApp(); }},
         {IDC_OPEN, [](CMainDlg& dlg) { dlg.OpenSelected(); }},
         {IDC_FETCH, [](CMainDlg& dlg) { dlg.FetchNewTitle(); }},
+        {IDC_FIND, [](CMainDlg& dlg) { dlg.FindNextInList(); }},
         {ID_VISITED_NEVER, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(true); }},
         {ID_VISITED_NOW, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(false); }},
         {ID_CONFIGURE_LISTS, [](CMainDlg& dlg) { dlg.OpenPreferences(kUrlListsTab); }},
@@ -183,10 +185,13 @@ bool CMainDlg::RunBaseCommand(int id, int code) {
             return true;
         }
     }
-    return false;
+    return CopyAs(id);
 }
 
-void CMainDlg::OnDestroy() { StorePlacement(); }
+void CMainDlg::OnDestroy() {
+    RevokeDropTarget();
+    StorePlacement();
+}
 
 bool CMainDlg::PreTranslate(MSG& message) noexcept {
     const HWND window = Handle();

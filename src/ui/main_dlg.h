@@ -88,7 +88,9 @@ public:
     IMainWindowHost& Application() const override { return host_; }
     void TitleDraggedOut(int position) override;
     HWND NoteWindow() const override { return nullptr; }
-    IDropTarget* DropTarget() const override { return nullptr; }
+    IDropTarget* DropTarget() const override { return dropTarget_; }
+    // A URL (and title) dropped on the window becomes a new title being typed.
+    virtual void AddDroppedUrl(const std::string& url, const std::string& title);
 
 protected:
     CMainDlg(IMainWindowHost& host, int templateId, HWND owner, int acceleratorId);
@@ -168,6 +170,13 @@ protected:
     void SetToolTipText(int control, const std::string& text) const noexcept;
 
 private:
+    // The Find command: the next match of the Find field's text.
+    void FindNextInList();
+    // The clipboard copy commands; false for any other command.
+    bool CopyAs(int command);
+    void RegisterDropTarget();
+    void RevokeDropTarget();
+
     bool OnSysCommand(WPARAM command, LPARAM position);
     void OnActivate(WPARAM state) const;
     LRESULT OnEraseBackground(HDC dc) const;
@@ -215,6 +224,7 @@ private:
     win::UniqueWindow toolTips_;
     std::string idleStatus_;
     int shownHelpId_ = 0;
+    IDropTarget* dropTarget_ = nullptr;  // registered for the window while it lives
 };
 
 // Creates the main window for ViewMode `mode` (1 Compact, 2 Regular,

@@ -11,6 +11,7 @@
 #include "ui/browser_actions.h"
 
 class CAppSettings;
+class CFindState;
 class CUrlListFile;
 
 class IMainWindowHost {
@@ -66,6 +67,12 @@ public:
     virtual void SaveSettings() = 0;
     // Makes browser `index` current, with what depends on which one it is.
     virtual void SetCurrentBrowser(int index) = 0;
+
+    // The Find command's round, kept for the whole run.
+    virtual CFindState& FindRound() = 0;
+    // Keeps a Find notice in sight: blocks the window's thread, processing
+    // no input meanwhile.
+    virtual void PauseForNotice(unsigned milliseconds) { ::Sleep(milliseconds); }
 
 protected:
     ~IMainWindowHost() = default;

@@ -76,7 +76,7 @@ void COrganizeDlg::PlaceWindow() {
 
 void COrganizeDlg::EnterStartMode() {
     const int runState = Settings().RunState;
-    if (runState == kRunFetchUrl || runState == kRunNewTitle) {
+    if (runState == kRunAddDroppedUrl || runState == kRunFetchUrl || runState == kRunNewTitle) {
         RunStartAction();
     } else if (Settings().ViewMode == kViewOrganize) {
         SetOrganizeMode(true);

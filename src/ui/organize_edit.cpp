@@ -253,6 +253,9 @@ void COrganizeDlg::EnterNewUrl(const std::string& url, const std::string& title,
 // What the window was recreated for, in Organize mode.
 void COrganizeDlg::RunStartAction() {
     switch (Settings().RunState) {
+    case kRunAddDroppedUrl:
+        EnterNewUrl(Settings().DroppedUrl, Settings().DroppedTitle, false);
+        break;
     case kRunFetchUrl:
         Fetch();
         break;

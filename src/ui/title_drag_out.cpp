@@ -2,56 +2,19 @@
 
 #include <shlobj.h>
 
-#include <cstring>
 #include <string>
 
-#include "win/guards.h"
-#include "win/handles.h"
+#include "platform/code_page.h"
+#include "ui/com_object.h"
+#include "ui/text/html_clipboard.h"
+#include "win/global_text.h"
 
 namespace {
-
-// The reference count of the two small COM objects; they live on one thread.
-template <class Interface>
-class CComObject : public Interface {
-public:
-    virtual ~CComObject() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!object) return E_POINTER;
-        if (iid == IID_IUnknown || iid == __uuidof(Interface)) {
-            *object = static_cast<Interface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-
-private:
-    ULONG references_ = 1;
-};
-
-HGLOBAL GlobalCopy(const std::string& text) {
-    win::UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    if (!memory) return nullptr;
-    {
-        win::GlobalLockGuard<char> lock(memory.Get());
-        if (!lock) return nullptr;
-        std::memcpy(lock.Get(), text.c_str(), text.size() + 1);
-    }
-    return memory.Release();
-}
 
 class CTitleDataObject final : public CComObject<IDataObject> {
 public:
     CTitleDataObject(std::string_view url, std::string_view title)
-        : url_(url), link_("<a href=\"" + url_ + "\">" + std::string(title) + "</a>") {
+        : url_(url), html_(ui::HtmlClipboardData(ui::HtmlLink(url, title), platform::AnsiCodePage())) {
         formats_[0] = Format(static_cast<CLIPFORMAT>(::RegisterClipboardFormatA("HTML Format")));
         formats_[1] = Format(static_cast<CLIPFORMAT>(::RegisterClipboardFormatA("UniformResourceLocator")));
         formats_[2] = Format(CF_TEXT);
@@ -62,7 +25,7 @@ public:
         const std::string* text = TextFor(*format);
         if (!text) return DV_E_FORMATETC;
         medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = GlobalCopy(*text);
+        medium->hGlobal = win::GlobalCopy(*text);
         medium->pUnkForRelease = nullptr;
         return medium->hGlobal ? S_OK : E_OUTOFMEMORY;
     }
@@ -91,13 +54,13 @@ private:
     }
     const std::string* TextFor(const FORMATETC& format) const {
         if (!(format.tymed & TYMED_HGLOBAL) || format.dwAspect != DVASPECT_CONTENT) return nullptr;
-        if (format.cfFormat == formats_[0].cfFormat) return &link_;
+        if (format.cfFormat == formats_[0].cfFormat) return &html_;
         if (format.cfFormat == formats_[1].cfFormat || format.cfFormat == CF_TEXT) return &url_;
         return nullptr;
     }
 
     std::string url_;
-    std::string link_;
+    std::string html_;
     FORMATETC formats_[3];
 };
 

@@ -1,7 +1,7 @@
 // Dragging a title out of the main window to other programs (a browser, the
-// desktop, an editor): the data offered is the title's link as "HTML Format",
-// its URL as "UniformResourceLocator" and as CF_TEXT, each a zero-terminated
-// ANSI string.
+// desktop, an editor): the data offered is the title's link as "HTML Format"
+// (with its description header, UTF-8), its URL as "UniformResourceLocator"
+// and as CF_TEXT (zero-terminated ANSI strings).
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 // Scope guards for the releases that need two values, which Unique cannot
 // hold: a device context with its window, an object with the one it replaced
-// in a DC, a memory block with its lock. None of them can be copied or moved:
+// in a DC, a memory block with its lock; and the open clipboard. None of them can be copied or moved:
 // each undoes its step at the end of the scope that made it.
 #pragma once
 
@@ -64,6 +64,23 @@ public:
 private:
     HGLOBAL memory_;
     T* data_;
+};
+
+// OpenClipboard/CloseClipboard: the clipboard is closed on every path out
+// of the scope that opened it.
+class ClipboardGuard {
+public:
+    explicit ClipboardGuard(HWND owner) noexcept : open_(::OpenClipboard(owner) != FALSE) {}
+    ~ClipboardGuard() {
+        if (open_) ::CloseClipboard();
+    }
+    ClipboardGuard(const ClipboardGuard&) = delete;
+    ClipboardGuard& operator=(const ClipboardGuard&) = delete;
+
+    explicit operator bool() const noexcept { return open_; }
+
+private:
+    bool open_;
 };
 
 }  // namespace win

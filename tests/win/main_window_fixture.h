@@ -18,6 +18,8 @@
 
 class MainWindowFixture : public ::testing::Test {
 protected:
+    explicit MainWindowFixture(const char* listText = kSampleList) : host_(listText) {}
+
     std::unique_ptr<CMainDlg> Open(int mode) { return host_.OpenWindow(mode, SW_SHOWNOACTIVATE); }
 
     static HWND Item(const CMainDlg& window, int id) { return ::GetDlgItem(window.Handle(), id); }
@@ -71,5 +73,5 @@ protected:
         return text.str();
     }
 
-    CFakeHost host_{kSampleList};
+    CFakeHost host_;
 };

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "app/color_resources.h"
 #include "app/settings/app_settings.h"
 #include "app/store/memory_store.h"
+#include "model/find_state.h"
 #include "model/url_list_file.h"
 #include "ui/main_dlg.h"
 #include "ui/main_window_host.h"
@@ -103,6 +105,11 @@ public:
         preferencesTabs.push_back(tab);
         return IDCANCEL;
     }
+    CFindState& FindRound() override { return findRound; }
+    void PauseForNotice(unsigned milliseconds) override {
+        pauses.push_back(milliseconds);
+        if (onPause) onPause();
+    }
 
     // Creates the main window in `mode`, shows it with `show` and has it
     // show the list, as the application does; null when it failed.
@@ -118,6 +125,11 @@ public:
     std::vector<int> browsersSet;  // every change of the current browser
     int settingsSaves = 0;
     int previousList = -1;
+    CFindState findRound;
+    // The Find pauses asked for (none really waits), and what the test
+    // looks at during one.
+    std::vector<unsigned> pauses;
+    std::function<void()> onPause;
     int hides = 0;
     int restores = 0;
     int discards = 0;

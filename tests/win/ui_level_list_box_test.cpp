@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "html_format_check.h"
 #include "model/title_text.h"
 #include "recording_message_boxes.h"
 #include "resource.h"
@@ -267,7 +268,7 @@ TEST(TitleDragOut, TheTitleGoesAsItsLinkAndItsUrl) {
         ::ReleaseStgMedium(&medium);
         return result;
     };
-    EXPECT_EQ(text("HTML Format"), "<a href=\"http://example.com/a\">Alpha</a>");
+    EXPECT_EQ(HtmlFragment(text("HTML Format")), "<a href=\"http://example.com/a\">Alpha</a>");
     EXPECT_EQ(text("UniformResourceLocator"), "http://example.com/a");
     EXPECT_EQ(text(nullptr), "http://example.com/a");
     EXPECT_EQ(text("FileGroupDescriptor"), "(none)");

@@ -109,6 +109,10 @@ public:
     std::string StartMenuFolder;
     std::string BookmarkFilePath;
     int RunState = kRunNormal;
+    // What a drop on the Compact window hands to the Organize window that
+    // replaces it (RunState kRunAddDroppedUrl); never stored.
+    std::string DroppedUrl;
+    std::string DroppedTitle;
 
     // --- reading and writing -----------------------------------------------
     // Defaults, then the main key, else the backup image, else the installed
