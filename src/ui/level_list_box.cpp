@@ -254,7 +254,7 @@ int CLevelListBox::Dropped(int source, POINT screenPoint) {
 void CLevelListBox::DragTitleOutOfWindow(int position) {
     if (!WaitForPointerToLeaveWindow()) return;
     const CUrlListFile& list = List();
-    const std::string text = list.ItemText(list.ItemAt(kTitle, position));
+    const std::string text(list.ItemText(list.ItemAt(kTitle, position)));
     // The window's own drop target would take the title straight back.
     const HWND window = MainWindow();
     IDropTarget* target = host_->DropTarget();

@@ -80,7 +80,7 @@ void COrganizeDlg::RestoreField(int field) {
     const int item = list.SelectedItem(level);
     std::string text;
     if (item > 0) {
-        const std::string& stored = list.ItemText(item);
+        const std::string_view stored = list.ItemText(item);
         text = field == IDC_URL ? std::string(TitleUrl(stored)) : std::string(list.DisplayName(item));
     }
     CUpdating updating(*this);

@@ -93,7 +93,7 @@ void COrganizeDlg::ShowLevel(int level, bool setSelection, int fromLevel) {
     const int item = list.SelectedItem(level);
     if (level == kTitle) {
         if (!keepTyped) {
-            const std::string& text = list.ItemText(item);
+            const std::string_view text = list.ItemText(item);
             SetItemText(field, std::string(TitleName(text)));
             SetItemText(IDC_URL, std::string(TitleUrl(text)));
         }
