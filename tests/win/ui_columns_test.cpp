@@ -32,7 +32,7 @@ protected:
     static bool Untouched(const CMainDlg& window, int id, int index) {
         return ::SendMessageA(Item(window, id), LB_GETITEMDATA, static_cast<WPARAM>(index), 0) == kUntouched;
     }
-    const std::string& SelectedText(int level) {
+    std::string_view SelectedText(int level) {
         CUrlListFile& list = host_.CurrentList();
         return list.ItemText(list.SelectedItem(level));
     }
@@ -112,7 +112,7 @@ TEST_F(ColumnsTest, PastedTabsAndLineBreaksBecomeSpacesInFieldAndList) {
         const std::string shown = Text(*window, field);
         EXPECT_EQ(shown.find_first_of("\t\r\n"), std::string::npos) << field;
         const int level = field == IDC_URL ? kTitle : field - IDC_CATEGORY_NAME;
-        const std::string& stored = SelectedText(level);
+        const std::string stored(SelectedText(level));
         EXPECT_EQ(level == kTitle ? std::string(field == IDC_URL ? TitleUrl(stored) : TitleName(stored)) : stored,
                   shown)
             << field;
