@@ -80,6 +80,8 @@
 #define IDS_DELETE_ALL 285
 #define IDS_DELETE_ORIGINALS 286
 #define IDS_TEXT_NOT_ALLOWED 287
+#define IDS_ABOUT 288
+#define IDS_CANNOT_SAVE_COPY 289
 
 /* Controls of the main window (templates 100 and 101). Per level (category,
  * subcategory, title) the ids run in steps of one: name field 1000 + level,

@@ -24,6 +24,8 @@ public:
     // Reads the frontmost browser window; false (after its own message) when
     // none could be read.
     virtual bool FetchFrontmostUrl(HWND owner, FetchedUrl& fetched) = 0;
+    // Opens an empty window of the current browser; true when it opened.
+    virtual bool OpenBlankWindow(HWND) { return false; }
 
 protected:
     ~IBrowserActions() = default;

@@ -63,6 +63,8 @@ public:
     virtual void ShowSelection(int fromLevel, bool setSelection, bool clearPending) = 0;
     // A choice in a column: the model selects, the window follows.
     virtual void SelectEntry(int level, int position, SelectMode mode);
+    // Marks (1), unmarks (0) or toggles (2) entries of a level (Organize mode first).
+    void MarkEntries(int level, int from, int to, int mode) override;
     // Enables the buttons and menu items for the present state.
     virtual void UpdateControls();
     // Starts a new title filled with a URL and title (visited: a fetched URL,
@@ -136,6 +138,21 @@ protected:
     // The save prompts for both lists before the list or mode changes
     // (continuing) or the program ends (exiting); false when cancelled.
     bool SavePromptAll(SaveReason reason);
+    // The same with the prompt left out or not, and with unchanged lists
+    // rewritten too (`forced`); the controls are refreshed when continuing.
+    bool SavePromptAll(SaveReason reason, bool withoutPrompt, bool forced);
+    // Reads the current list's file again, dropping its changes (in
+    // Organize mode only when the user agrees).
+    void Revert();
+    // Organize mode for a command that edits; false when the window cannot
+    // edit now (the Compact window switches instead).
+    virtual bool EnterOrganizeMode() = 0;
+    // The level of the list box that has the focus, -1 when none has.
+    int FocusedLevel() const;
+    // After the entries of `level` changed: that column and those right of
+    // it are filled again from the model, following its selection.
+    void ShowChangedLevel(int level);
+    void ShowOutOfMemory() const;
     std::string ListName(const CUrlListFile& list) const;
     // The status line's idle text: the list, its size and the browser.
     void UpdateStatusLine();
@@ -167,8 +184,27 @@ private:
     void ShowTrayMenu();
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
+    // The command layers (main_commands.cpp); true when handled.
     bool RunBaseCommand(int id, int code);
-    SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason);
+    bool RunApplicationCommand(int id);
+    SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason, bool withoutPrompt, bool forced);
+    bool ConfirmDiscard(const CUrlListFile& list) const;
+    bool ReloadCurrentList();
+    // The commands every mode shares (main_commands.cpp).
+    void DeleteEntry(int level);
+    void ToggleMark(int level);
+    void InsertSeparatorAt(int level);
+    void SaveCopy();
+    void OpenNewUrl();
+    void OpenBlankWindow();
+    void AutoMinimize();
+    void ToggleOption(bool& option);
+    // The save prompts, then `command` to the hidden window, which shows
+    // the Preferences, Setup or Uninstall.
+    void PromptThenPost(int command);
+    // Ctrl+C and Ctrl+X act on the text of a focused field: true when the
+    // field took `message` (WM_COPY, WM_CUT).
+    bool SendToFocusedField(UINT message) const;
     void CreateToolTips();
     void ShowLastVisitedMenu(LPARAM at);
     void SetSelectedLastVisited(bool never);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/browser_actions.h"
 
 class CAppSettings;
@@ -48,6 +50,14 @@ public:
 
     // Opening titles and fetching from browsers.
     virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }
+
+    // Shows the small modal prompt `templateId` (CPromptDlg) owned by
+    // `owner`, its edit starting with `text`; returns the button that closed
+    // it and leaves the edit's last text in `text`.
+    virtual int RunPrompt(HWND owner, int templateId, std::string& text);
+    // Asks where a copy of the list goes, in a file-save dialog titled
+    // `title`; false when the user cancelled.
+    virtual bool ChooseSaveCopyPath(HWND owner, const std::string& title, std::string& path);
 
 protected:
     ~IMainWindowHost() = default;
