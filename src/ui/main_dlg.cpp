@@ -388,8 +388,7 @@ void CMainDlg::TitleDraggedOut(int position) {
     list.SetLastVisited(list.ItemAt(kTitle, position), false);
     if (CLevelListBox* titles = LevelBox(kTitle)) titles->RefreshItemData(list, Settings().RecentPeriod);
     UpdateControls();
-    if (Settings().Options.AutoMinimize != (::GetKeyState(VK_MENU) < 0))
-        ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    AutoMinimize();
 }
 
 void CMainDlg::Fetch() { ::SendMessageA(Handle(), WM_COMMAND, IDC_FETCH, 0); }

@@ -265,9 +265,7 @@ void CMainDlg::OpenSelected() {
     list.SetLastVisited(item, false);
     ShowLastVisited();
     RefreshEntry(kTitle, list.Selection(kTitle));
-    // Alt held inverts the option.
-    if (Settings().Options.AutoMinimize != (::GetKeyState(VK_MENU) < 0))
-        ::SendMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    AutoMinimize();
 }
 
 void CMainDlg::FetchNewTitle() {
