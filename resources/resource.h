@@ -154,6 +154,7 @@
 #define IDR_COMPACT_ACCELERATORS 151
 /* The last-visited text's context menu. */
 #define IDR_LAST_VISITED_MENU 203
+#define IDR_WINDOW_CONTEXT_MENU 204
 
 /* Button pictures (scripts/make-bitmaps.py draws them in three marker
  * colours that are mapped to the window's colours when they are loaded). */

@@ -124,6 +124,10 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
             ShowLastVisitedMenu(lParam);
             return 0;
         }
+        if (reinterpret_cast<HWND>(wParam) == Handle()) {
+            ShowWindowMenu(lParam);
+            return 0;
+        }
         break;
     default:
         break;
@@ -367,6 +371,27 @@ void CMainDlg::OnTrayNotify(LPARAM mouseMessage) {
     default:
         break;
     }
+}
+
+// The current mode is not offered; the options show their state.
+void CMainDlg::ShowWindowMenu(LPARAM at) {
+    win::UniqueMenu menu(::LoadMenuA(win::ModuleInstance(), MAKEINTRESOURCEA(IDR_WINDOW_CONTEXT_MENU)));
+    if (!menu) return;
+    const HMENU popup = ::GetSubMenu(menu.Get(), 0);
+    const SettingsOptions& options = Settings().Options;
+    ::EnableMenuItem(popup, static_cast<UINT>(ID_COMPACT_MODE + Settings().ViewMode - kViewCompact),
+                     MF_BYCOMMAND | MF_GRAYED);
+    const std::pair<int, bool> checks[] = {{ID_KEEP_AT_FRONT, KeepAtFront()},
+                                           {ID_AUTO_MINIMIZE, options.AutoMinimize},
+                                           {ID_ONE_CLICK_OPENING, options.OneClickOpen}};
+    for (const auto& [id, on] : checks)
+        ::CheckMenuItem(popup, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    POINT point = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (at == -1) {  // from the keyboard: at the window's corner
+        point = {0, 0};
+        ::ClientToScreen(Handle(), &point);
+    }
+    ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
 }
 
 void CMainDlg::ShowTrayMenu() {

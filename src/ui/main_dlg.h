@@ -182,6 +182,8 @@ private:
     void LoadMenuBar();
     void ToggleKeepAtFront();
     void ShowTrayMenu();
+    // The window background's menu: the modes and the window's options.
+    void ShowWindowMenu(LPARAM at);
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
     // The command layers (main_commands.cpp); true when handled.

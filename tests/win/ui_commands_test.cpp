@@ -375,6 +375,34 @@ TEST_F(CommandsTest, KeysReachTheirCommands) {
     EXPECT_EQ(host_.browser.blankWindows, 1);
 }
 
+TEST_F(CommandsTest, OptionCommandsToggleTheirOption) {
+    host_.startCategory = 0;  // a title with an Internet URL is selected
+    auto window = Open(kViewRegular);
+    ASSERT_TRUE(window);
+    SettingsOptions& options = host_.Settings().Options;
+    const struct {
+        int command;
+        bool& option;
+    } cases[] = {
+        {ID_AUTO_MINIMIZE, options.AutoMinimize},
+        {ID_ONE_CLICK_OPENING, options.OneClickOpen},
+        {ID_SWITCH_DEFAULT_WINDOW, options.OpenInNewWindow},
+        {ID_KEEP_AT_FRONT, options.KeepAtFrontRegular},
+    };
+    for (const auto& c : cases) {
+        const bool before = c.option;
+        Command(*window, c.command);
+        EXPECT_NE(c.option, before) << c.command;
+        Command(*window, c.command);
+        EXPECT_EQ(c.option, before) << c.command;
+    }
+    // The Open button's picture follows the window choice at once.
+    const auto picture = [&] { return ::SendMessageA(Item(*window, IDC_OPEN), STM_GETIMAGE, IMAGE_BITMAP, 0); };
+    const LRESULT newWindow = picture();
+    Command(*window, ID_SWITCH_DEFAULT_WINDOW);
+    EXPECT_NE(picture(), newWindow);
+}
+
 // Ctrl+X, Ctrl+C and Ctrl+V edit a field's text; in a column Ctrl+X marks.
 TEST_F(CommandsTest, ClipboardKeysActOnTheFocusedField) {
     auto window = OpenOrganizing();
