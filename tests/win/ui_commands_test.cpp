@@ -282,6 +282,18 @@ TEST_F(CommandsTest, TheSavePromptsLoseChangesOnlyWhenTheUserSaysSo) {
     }
 }
 
+// A list file deleted while the list is open is written again by Save.
+TEST_F(CommandsTest, SaveWritesAListWhoseFileWasDeleted) {
+    auto window = OpenOrganizing();
+    ASSERT_TRUE(window);
+    Type(*window, IDC_CATEGORY_NAME, "Headlines");
+    host_.CurrentList().CloseFile();
+    ASSERT_TRUE(::DeleteFileA(host_.ListPath().c_str()));
+    Command(*window, ID_SAVE_LIST);
+    EXPECT_NE(FileText().find("Headlines"), std::string::npos);
+    EXPECT_FALSE(host_.CurrentList().IsModified());
+}
+
 TEST_F(CommandsTest, RevertAsksInOrganizeModeAndReadsTheFileAgain) {
     auto window = OpenOrganizing();
     ASSERT_TRUE(window);
