@@ -92,9 +92,14 @@ bool CMainDlg::RunBaseCommand(int id, int code) {
          [](CMainDlg& dlg, int, int) { dlg.ToggleOption(dlg.Settings().Options.OneClickOpen); }},
         {ID_SWITCH_DEFAULT_WINDOW, ID_SWITCH_DEFAULT_WINDOW,
          [](CMainDlg& dlg, int, int) { dlg.ToggleOption(dlg.Settings().Options.OpenInNewWindow); }},
-        {ID_PREFERENCES, ID_PREFERENCES, [](CMainDlg& dlg, int id, int) { dlg.PromptThenPost(id); }},
-        {ID_CONFIGURE_BROWSERS, ID_CONFIGURE_LISTS, [](CMainDlg& dlg, int id, int) { dlg.PromptThenPost(id); }},
-        {ID_SETUP, ID_UNINSTALL, [](CMainDlg& dlg, int id, int) { dlg.PromptThenPost(id); }},
+        {ID_PREFERENCES, ID_PREFERENCES, [](CMainDlg& dlg, int id, int) { dlg.ShowPreferences(id); }},
+        {ID_CONFIGURE_BROWSERS, ID_CONFIGURE_LISTS, [](CMainDlg& dlg, int id, int) { dlg.ShowPreferences(id); }},
+        {ID_SETUP, ID_UNINSTALL,
+         [](CMainDlg& dlg, int id, int) {
+             // The hidden window runs Setup and Uninstall.
+             if (dlg.SavePromptAll(SaveReason::kContinuing))
+                 ::PostMessageA(dlg.host_.HiddenWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+         }},
         {ID_ABOUT, ID_ABOUT,
          [](CMainDlg& dlg, int, int) { MsgBoxFromString(dlg.Handle(), IDS_ABOUT, MsgBoxKind::kInformation); }},
         {ID_TRAY_RESTORE, ID_TRAY_RESTORE, [](CMainDlg& dlg, int, int) { dlg.host_.RestoreApp(); }},
@@ -117,7 +122,7 @@ bool CMainDlg::RunApplicationCommand(int id) {
         RequestExit();
         return true;
     case ID_HELP_CONTENTS:
-        ::PostMessageA(host_.HiddenWindow(), WM_COMMAND, ID_HELP_CONTENTS, 0);
+        host_.ShowHelp(Handle());
         return true;
     default:
         return false;
@@ -231,9 +236,10 @@ void CMainDlg::ToggleOption(bool& option) {
     UpdateControls();
 }
 
-void CMainDlg::PromptThenPost(int command) {
+// The Preferences may change the lists: both are saved (or reverted) first.
+void CMainDlg::ShowPreferences(int command) {
     if (!SavePromptAll(SaveReason::kContinuing)) return;
-    ::PostMessageA(host_.HiddenWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+    host_.ShowPreferences(Handle(), command);
 }
 
 // --- browser windows --------------------------------------------------------------

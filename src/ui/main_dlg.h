@@ -201,9 +201,8 @@ private:
     void OpenBlankWindow();
     void AutoMinimize();
     void ToggleOption(bool& option);
-    // The save prompts, then `command` to the hidden window, which shows
-    // the Preferences, Setup or Uninstall.
-    void PromptThenPost(int command);
+    // The save prompts, then the Preferences at the page of `command`.
+    void ShowPreferences(int command);
     // Ctrl+C and Ctrl+X act on the text of a focused field: true when the
     // field took `message` (WM_COPY, WM_CUT).
     bool SendToFocusedField(UINT message) const;

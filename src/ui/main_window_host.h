@@ -51,6 +51,12 @@ public:
     // Opening titles and fetching from browsers.
     virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }
 
+    // The Preferences sheet at the page `command` asks for (Application,
+    // List or Browser Configure), and the program's help file. Nothing
+    // until the application offers them.
+    virtual void ShowPreferences(HWND, int) {}
+    virtual void ShowHelp(HWND) {}
+
     // Shows the small modal prompt `templateId` (CPromptDlg) owned by
     // `owner`, its edit starting with `text`; returns the button that closed
     // it and leaves the edit's last text in `text`.

@@ -122,6 +122,7 @@ public:
     // The prompts answer with `promptAnswers` in order (and the Open New URL
     // prompt's text with `promptText`); the save-copy picker with `copyPath`.
     int RunPrompt(HWND owner, int templateId, std::string& text) override;
+    void ShowPreferences(HWND, int command) override { preferences.push_back(command); }
     bool ChooseSaveCopyPath(HWND, const std::string&, std::string& path) override {
         path = copyPath;
         return !path.empty();
@@ -138,6 +139,7 @@ public:
     CFixedClock clock;  // the list's clock
     CRecordingBrowserActions browser;
     CSaveFailingFileSystem files;
+    std::vector<int> preferences;  // the commands the Preferences were asked for with
     std::vector<int> promptAnswers;
     std::vector<int> prompted;  // the templates of the prompts shown
     std::string promptText;
