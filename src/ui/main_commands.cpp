@@ -15,22 +15,12 @@
 #include "ui/main_dlg.h"
 #include "ui/text/new_url.h"
 #include "win/resource_string.h"
+#include "win/window_text.h"
 
 namespace {
 
 // An accelerator's WM_COMMAND carries this code; menus and buttons carry 0.
 constexpr int kFromAccelerator = 1;
-
-bool HasClass(HWND window, const char* className) {
-    char name[16] = {};
-    return window && ::GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, className) == 0;
-}
-
-int DeepestSelectedLevel(const CUrlListFile& list) {
-    for (int level = kTitle; level >= 0; --level)
-        if (list.Selection(level) >= 0) return level;
-    return -1;
-}
 
 template <typename Dialog>
 struct CommandRow {
@@ -131,7 +121,7 @@ bool CMainDlg::RunApplicationCommand(int id) {
 
 bool CMainDlg::SendToFocusedField(UINT message) const {
     const HWND focus = ::GetFocus();
-    if (!focus || !::IsChild(Handle(), focus) || !HasClass(focus, "Edit")) return false;
+    if (!focus || !::IsChild(Handle(), focus) || !win::HasWindowClass(focus, "Edit")) return false;
     ::SendMessageA(focus, message, 0, 0);
     return true;
 }

@@ -14,6 +14,7 @@
 #include "ui/level_list_box.h"
 #include "win/guards.h"
 #include "win/module.h"
+#include "win/window_text.h"
 
 namespace {
 
@@ -24,11 +25,6 @@ constexpr UINT kFirstModeItem = 0;
 constexpr UINT kLastModeItem = 2;
 
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
-
-bool IsStaticControl(HWND control) {
-    char name[16] = {};
-    return control && ::GetClassNameA(control, name, sizeof name) > 0 && lstrcmpiA(name, "Static") == 0;
-}
 
 }  // namespace
 
@@ -142,7 +138,7 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
     // the main window.
     if (id == IDOK || id == IDCANCEL) return true;
     // A picture button tells when it is enabled or disabled; that is no click.
-    if ((code == STN_ENABLE || code == STN_DISABLE) && IsStaticControl(control)) return true;
+    if ((code == STN_ENABLE || code == STN_DISABLE) && win::HasWindowClass(control, "Static")) return true;
     return RunBaseCommand(id, code) || OnViewCommand(id, code, control) || RunApplicationCommand(id);
 }
 

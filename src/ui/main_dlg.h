@@ -168,6 +168,8 @@ protected:
     // every level above them is selected or a named new entry.
     bool MarksCanLand() const;
     bool HasSelectedTitle() const;
+    // The deepest level with a selection, -1 when none.
+    static int DeepestSelectedLevel(const CUrlListFile& list);
     // The Edit menu, Save, Revert, Organize Mode, Fetch and Open for the state.
     void UpdateCommandState() const;
     void SetToolTipText(int control, const std::string& text) const noexcept;

@@ -41,14 +41,13 @@ void EnablePosition(HMENU menu, UINT position, bool enabled) noexcept {
 
 bool IsSeparator(const CUrlListFile& list, int item) { return list.Item(item).Has(ItemFlags::kSeparator); }
 
-// The deepest level with a selection, -1 when none.
-int DeepestSelectedLevel(const CUrlListFile& list) {
+}  // namespace
+
+int CMainDlg::DeepestSelectedLevel(const CUrlListFile& list) {
     for (int level = kTitle; level >= 0; --level)
         if (list.Selection(level) >= 0) return level;
     return -1;
 }
-
-}  // namespace
 
 void CMainDlg::SelectEntry(int level, int position, SelectMode mode) {
     List().Select(level, position, mode);
