@@ -10,6 +10,7 @@
 #include "dialogs/messages.h"
 #include "model/title_text.h"
 #include "model/url_list_file.h"
+#include "platform/file_system.h"
 #include "resource.h"
 #include "ui/level_list_box.h"
 #include "ui/main_dlg.h"
@@ -102,6 +103,13 @@ bool CMainDlg::RunBaseCommand(int id, int code) {
         }
     }
     return false;
+}
+
+// The controls of the dialog itself.
+bool CMainDlg::RunMappedCommand(int id) {
+    if (id != IDC_BROWSE) return false;
+    PickFileOrFolder();
+    return true;
 }
 
 // Exit ends the program through the hidden window's close, which runs the
@@ -230,6 +238,23 @@ void CMainDlg::ToggleOption(bool& option) {
 void CMainDlg::ShowPreferences(int command) {
     if (!SavePromptAll(SaveReason::kContinuing)) return;
     host_.ShowPreferences(Handle(), command);
+}
+
+void CMainDlg::PickFileOrFolder() {
+    std::string path = ItemText(IDC_URL);
+    if (!host_.ChooseFileOrFolder(Handle(), "Pick file or folder", path)) return;
+    CUrlListFile& list = List();
+    if (!HasSelectedTitle()) {
+        std::string title(platform::FileNameOf(path));
+        if (const auto dot = title.find_last_of('.'); dot != std::string::npos && dot > 0) title.erase(dot);
+        EnterNewUrl(path, title, false);
+    } else {
+        ::SetFocus(Item(IDC_URL));
+        SetItemText(IDC_URL, path);
+        list.EditItem(kTitle, list.Selection(kTitle), ItemText(IDC_TITLE_NAME), path);
+        RefreshEntry(kTitle, list.Selection(kTitle));
+    }
+    UpdateControls();
 }
 
 // --- browser windows --------------------------------------------------------------

@@ -190,6 +190,7 @@ private:
     void RequestExit() const noexcept;
     // The command layers (main_commands.cpp); true when handled.
     bool RunBaseCommand(int id, int code);
+    bool RunMappedCommand(int id);
     bool RunApplicationCommand(int id);
     SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason, bool withoutPrompt, bool forced);
     bool ConfirmDiscard(const CUrlListFile& list) const;
@@ -201,6 +202,9 @@ private:
     void SaveCopy();
     void OpenNewUrl();
     void OpenBlankWindow();
+    // The browse button: a file or folder becomes the selected title's URL,
+    // or starts a new title.
+    void PickFileOrFolder();
     void AutoMinimize();
     void ToggleOption(bool& option);
     // The save prompts, then the Preferences at the page of `command`.

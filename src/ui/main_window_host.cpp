@@ -9,6 +9,7 @@ int IMainWindowHost::RunPrompt(HWND owner, int templateId, std::string& text) {
     return button;
 }
 
-// The file picker is not part of the window; until the application offers
-// one there is nowhere to choose.
+// The file pickers are not part of the window; until the application
+// offers them there is nowhere to choose.
 bool IMainWindowHost::ChooseSaveCopyPath(HWND, const std::string&, std::string&) { return false; }
+bool IMainWindowHost::ChooseFileOrFolder(HWND, const std::string&, std::string&) { return false; }

@@ -64,6 +64,9 @@ public:
     // Asks where a copy of the list goes, in a file-save dialog titled
     // `title`; false when the user cancelled.
     virtual bool ChooseSaveCopyPath(HWND owner, const std::string& title, std::string& path);
+    // Asks for a file or folder in a dialog titled `title` that starts at
+    // `path`; false when the user cancelled.
+    virtual bool ChooseFileOrFolder(HWND owner, const std::string& title, std::string& path);
 
 protected:
     ~IMainWindowHost() = default;

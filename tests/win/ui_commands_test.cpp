@@ -332,6 +332,21 @@ TEST_F(CommandsTest, SaveRewritesAnUnchangedListAndSaveCopyWritesWhereChosen) {
     EXPECT_EQ(ReadFile(host_.copyPath), kSampleList);
 }
 
+// The browse button puts a file into the selected title, or starts a new one.
+TEST_F(CommandsTest, BrowsingForAFileSetsTheUrl) {
+    auto window = OpenOrganizing();
+    ASSERT_TRUE(window);
+    host_.chosenPath = "C:\\docs\\Report.txt";
+    Command(*window, IDC_BROWSE);
+    CUrlListFile& list = host_.CurrentList();
+    EXPECT_EQ(TitleUrl(list.ItemText(list.SelectedItem(kTitle))), host_.chosenPath);
+    EXPECT_EQ(TitleName(list.ItemText(list.SelectedItem(kTitle))), "Alpha");
+    list.Select(kTitle, -1);
+    Command(*window, IDC_BROWSE);
+    EXPECT_EQ(Text(*window, IDC_TITLE_NAME), "Report");
+    EXPECT_EQ(Text(*window, IDC_URL), host_.chosenPath);
+}
+
 // --- browser windows -------------------------------------------------------------------
 
 TEST_F(CommandsTest, OpenNewUrlOpensTheTypedAddressInANewWindow) {

@@ -123,6 +123,10 @@ public:
     // prompt's text with `promptText`); the save-copy picker with `copyPath`.
     int RunPrompt(HWND owner, int templateId, std::string& text) override;
     void ShowPreferences(HWND, int command) override { preferences.push_back(command); }
+    bool ChooseFileOrFolder(HWND, const std::string&, std::string& path) override {
+        path = chosenPath;
+        return !path.empty();
+    }
     bool ChooseSaveCopyPath(HWND, const std::string&, std::string& path) override {
         path = copyPath;
         return !path.empty();
@@ -144,6 +148,7 @@ public:
     std::vector<int> prompted;  // the templates of the prompts shown
     std::string promptText;
     std::string copyPath;
+    std::string chosenPath;
     int hides = 0;
     int restores = 0;
     int discards = 0;
