@@ -215,8 +215,10 @@ private:
     void CreateToolTips();
     void ShowLastVisitedMenu(LPARAM at);
     void SetSelectedLastVisited(bool never);
-    // Opens the selected title in the default window choice (Shift inverts it).
-    void OpenSelected();
+    // Opens the selected title in a new or the frontmost browser window; by
+    // default as OpenInNewWindow says, Shift inverting it.
+    enum class WindowChoice { kDefault, kNew, kFrontmost };
+    void OpenSelected(WindowChoice choice = WindowChoice::kDefault);
     void FetchNewTitle();
 
     IMainWindowHost& host_;

@@ -253,13 +253,15 @@ void CMainDlg::RefreshEntry(int level, int position) {
 
 // --- opening and fetching ---------------------------------------------------------
 
-void CMainDlg::OpenSelected() {
+void CMainDlg::OpenSelected(WindowChoice choice) {
     if (!HasSelectedTitle()) return;
     CUrlListFile& list = List();
     const int item = list.SelectedItem(kTitle);
     const std::string target(TitleUrl(list.ItemText(item)));
     if (target.empty()) return;
-    const bool newWindow = Settings().Options.OpenInNewWindow != (::GetKeyState(VK_SHIFT) < 0);
+    const bool newWindow = choice == WindowChoice::kDefault
+                               ? Settings().Options.OpenInNewWindow != (::GetKeyState(VK_SHIFT) < 0)
+                               : choice == WindowChoice::kNew;
     if (!host_.BrowserActions().OpenTarget(Handle(), target, newWindow)) return;
     list.SetLastVisited(item, false);
     ShowLastVisited();

@@ -384,6 +384,18 @@ TEST_F(CommandsTest, OpenNewUrlOpensTheTypedAddressInANewWindow) {
     EXPECT_TRUE(host_.browser.opened.empty());
 }
 
+TEST_F(CommandsTest, TheOpenMenuChoosesTheWindow) {
+    host_.startCategory = 0;
+    auto window = Open(kViewRegular);
+    ASSERT_TRUE(window);
+    Command(*window, ID_OPEN_IN_FRONTMOST_WINDOW);
+    Command(*window, ID_OPEN_IN_NEW_WINDOW);
+    ASSERT_EQ(host_.browser.opened.size(), 2u);
+    EXPECT_FALSE(host_.browser.opened[0].newWindow);
+    EXPECT_TRUE(host_.browser.opened[1].newWindow);
+    EXPECT_EQ(host_.browser.opened[1].target, "http://example.com/a");
+}
+
 // --- keys -------------------------------------------------------------------------------
 
 TEST_F(CommandsTest, KeysReachTheirCommands) {
