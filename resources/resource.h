@@ -130,6 +130,8 @@
 #define IDS_TAB_IN_NAME 289
 #define IDS_PROGRAM_NOT_FOUND 290
 #define IDS_HOT_KEY_TAKEN 291
+#define IDS_ABOUT 292
+#define IDS_CANNOT_SAVE_COPY 293
 
 /* Controls of the main window (templates 100 and 101). Per level (category,
  * subcategory, title) the ids run in steps of one: name field 1000 + level,
@@ -202,6 +204,7 @@
 #define IDR_COMPACT_ACCELERATORS 151
 /* The last-visited text's context menu. */
 #define IDR_LAST_VISITED_MENU 203
+#define IDR_WINDOW_CONTEXT_MENU 204
 
 /* Button pictures (scripts/make-bitmaps.py draws them in three marker
  * colours that are mapped to the window's colours when they are loaded). */

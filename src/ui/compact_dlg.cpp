@@ -136,6 +136,11 @@ void CCompactDlg::SwitchToOrganize(int runState) {
     PostModeSwitch(ID_ORGANIZE_MODE);
 }
 
+bool CCompactDlg::EnterOrganizeMode() {
+    SwitchToOrganize(kRunNormal);
+    return false;
+}
+
 // Marks are made in Organize mode, which Compact mode reaches only by
 // opening the other window.
 void CCompactDlg::MarkEntries(int level, int from, int to, int mode) {

@@ -26,6 +26,9 @@ protected:
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
     CLevelListBox* LevelBox(int level) override { return level == kTitle ? &titles_ : nullptr; }
+    // Editing commands reopen the window in Organize mode; the command
+    // itself is not carried over.
+    bool EnterOrganizeMode() override;
 
 private:
     void OnSize(int width, int height);

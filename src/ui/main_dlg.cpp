@@ -9,11 +9,13 @@
 #include "app/win32/window_placement.h"
 #include "dialogs/message_format.h"
 #include "dialogs/prefs_host.h"
+#include "dialogs/messages.h"
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/level_list_box.h"
 #include "win/guards.h"
 #include "win/module.h"
+#include "win/window_text.h"
 
 namespace {
 
@@ -24,11 +26,6 @@ constexpr UINT kFirstModeItem = 0;
 constexpr UINT kLastModeItem = 2;
 
 bool IsKeyboardMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
-
-bool IsStaticControl(HWND control) {
-    char name[16] = {};
-    return control && ::GetClassNameA(control, name, sizeof name) > 0 && lstrcmpiA(name, "Static") == 0;
-}
 
 }  // namespace
 
@@ -130,6 +127,10 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
             ShowFetchWindowMenu(lParam);
             return 0;
         }
+        if (reinterpret_cast<HWND>(wParam) == Handle()) {
+            ShowWindowMenu(lParam);
+            return 0;
+        }
         break;
     default:
         break;
@@ -137,55 +138,16 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
     return CDialog::OnMessage(message, wParam, lParam);
 }
 
+// Each layer in turn: what every mode shares, the mode's view, the
+// dialog's own controls, then the application's standard commands.
 bool CMainDlg::OnCommand(int id, int code, HWND control) {
     // Enter and Esc reach a dialog as IDOK and IDCANCEL; neither may close
     // the main window.
     if (id == IDOK || id == IDCANCEL) return true;
     // A picture button tells when it is enabled or disabled; that is no click.
-    if ((code == STN_ENABLE || code == STN_DISABLE) && IsStaticControl(control)) return true;
-    return RunBaseCommand(id, code) || RunTableCommand(id) || OnViewCommand(id, code, control);
-}
-
-bool CMainDlg::RunBaseCommand(int id, int code) {
-    switch (id) {
-    case IDC_TITLE_LIST:
-        // A double click, or the list box's one-click message (the same code).
-        if (code != LBN_DBLCLK) return false;
-        OpenSelected();
-        return true;
-    case IDC_FIND_TEXT:
-        // Enter finds while the Find field has the focus, else opens.
-        if (code == EN_SETFOCUS) SendMessageA(Handle(), DM_SETDEFID, IDC_FIND, 0);
-        if (code == EN_KILLFOCUS) SendMessageA(Handle(), DM_SETDEFID, IDC_OPEN, 0);
-        return code == EN_SETFOCUS || code == EN_KILLFOCUS;
-    default:
-        break;
-    }
-    struct Command {
-        int id;
-        void (*run)(CMainDlg&);
-    };
-    static constexpr Command kCommands[] = {
-        {ID_KEEP_AT_FRONT, [](CMainDlg& dlg) { dlg.ToggleKeepAtFront(); }},
-        {ID_EXIT, [](CMainDlg& dlg) { dlg.RequestExit(); }},
-        {ID_TRAY_RESTORE, [](CMainDlg& dlg) { dlg.host_.RestoreApp(); }},
-        {ID_TRAY_HIDE, [](CMainDlg& dlg) { dlg.host_.HideApp(); }},
-        {IDC_OPEN, [](CMainDlg& dlg) { dlg.OpenSelected(); }},
-        {IDC_FETCH, [](CMainDlg& dlg) { dlg.FetchNewTitle(); }},
-        {IDC_FIND, [](CMainDlg& dlg) { dlg.FindNextInList(); }},
-        {ID_VISITED_NEVER, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(true); }},
-        {ID_VISITED_NOW, [](CMainDlg& dlg) { dlg.SetSelectedLastVisited(false); }},
-        {ID_CONFIGURE_LISTS, [](CMainDlg& dlg) { dlg.OpenPreferences(kUrlListsTab); }},
-        {ID_CONFIGURE_BROWSERS, [](CMainDlg& dlg) { dlg.OpenPreferences(kBrowsersTab); }},
-        {ID_PREFERENCES, [](CMainDlg& dlg) { dlg.OpenPreferences(kBehaviorTab); }},
-    };
-    for (const Command& command : kCommands) {
-        if (command.id == id) {
-            command.run(*this);
-            return true;
-        }
-    }
-    return CopyAs(id);
+    if ((code == STN_ENABLE || code == STN_DISABLE) && win::HasWindowClass(control, "Static")) return true;
+    return RunBaseCommand(id, code) || RunTableCommand(id) || OnViewCommand(id, code, control) ||
+           RunMappedCommand(id) || RunApplicationCommand(id);
 }
 
 void CMainDlg::OnDestroy() {
@@ -244,35 +206,58 @@ bool CMainDlg::QueryClose() { return SavePromptAll(SaveReason::kExiting); }
 
 // A question needs the window in sight; a hidden window stays hidden when
 // nothing is asked (ending from the tray, or with the session).
-SaveAnswer CMainDlg::PromptToSave(CUrlListFile& list, SaveReason reason) {
-    const bool withoutPrompt = Settings().Options.SaveWithoutPrompt;
+SaveAnswer CMainDlg::PromptToSave(CUrlListFile& list, SaveReason reason, bool withoutPrompt, bool forced) {
     if (!withoutPrompt && HasChangesToSave(list) && !::IsWindowVisible(Handle())) host_.RestoreApp();
-    return SavePrompt(Handle(), list, ListName(list), reason, withoutPrompt);
+    return SavePrompt(Handle(), list, ListName(list), reason, withoutPrompt, forced);
 }
 
 bool CMainDlg::SavePromptAll(SaveReason reason) {
-    switch (PromptToSave(List(), reason)) {
+    return SavePromptAll(reason, Settings().Options.SaveWithoutPrompt, false);
+}
+
+// Not saving means reverting: in Organize mode only after the user agreed
+// to lose the changes. When exiting, nothing is reloaded.
+bool CMainDlg::SavePromptAll(SaveReason reason, bool withoutPrompt, bool forced) {
+    const bool exiting = reason == SaveReason::kExiting;
+    switch (PromptToSave(List(), reason, withoutPrompt, forced)) {
     case SaveAnswer::kCancel:
         return false;
-    case SaveAnswer::kRevert:
-        if (!host_.OpenCurrentList(Handle(), true)) return false;
-        ShowSelection(-1, true, true);
+    case SaveAnswer::kDiscard:
+        if (!ConfirmDiscard(List())) return false;
+        if (!exiting && !ReloadCurrentList()) return false;
         break;
     case SaveAnswer::kGoOn:
         break;
     }
     if (CUrlListFile* other = host_.OtherList()) {
-        switch (PromptToSave(*other, reason)) {
+        switch (PromptToSave(*other, reason, withoutPrompt, forced)) {
         case SaveAnswer::kCancel:
             return false;
-        case SaveAnswer::kRevert:
-            host_.DiscardOtherList();
+        case SaveAnswer::kDiscard:
+            if (!ConfirmDiscard(*other)) return false;
+            if (!exiting) host_.DiscardOtherList();
             break;
         case SaveAnswer::kGoOn:
             break;
         }
     }
+    if (!exiting) UpdateControls();
     return true;
+}
+
+bool CMainDlg::ConfirmDiscard(const CUrlListFile& list) const {
+    return !IsOrganizing() ||
+           MsgBoxFormatted(Handle(), IDS_DISCARD_CHANGES, MsgBoxKind::kQuestionYesNo, {ListName(list)}) == IDYES;
+}
+
+bool CMainDlg::ReloadCurrentList() {
+    if (!host_.OpenCurrentList(Handle(), true)) return false;
+    ShowSelection(-1, true, true);
+    return true;
+}
+
+void CMainDlg::Revert() {
+    if (ConfirmDiscard(List())) ReloadCurrentList();
 }
 
 void CMainDlg::OnActivate(WPARAM state) const {
@@ -398,6 +383,27 @@ void CMainDlg::OnTrayNotify(LPARAM mouseMessage) {
     default:
         break;
     }
+}
+
+// The current mode is not offered; the options show their state.
+void CMainDlg::ShowWindowMenu(LPARAM at) {
+    win::UniqueMenu menu(::LoadMenuA(win::ModuleInstance(), MAKEINTRESOURCEA(IDR_WINDOW_CONTEXT_MENU)));
+    if (!menu) return;
+    const HMENU popup = ::GetSubMenu(menu.Get(), 0);
+    const SettingsOptions& options = Settings().Options;
+    ::EnableMenuItem(popup, static_cast<UINT>(ID_COMPACT_MODE + Settings().ViewMode - kViewCompact),
+                     MF_BYCOMMAND | MF_GRAYED);
+    const std::pair<int, bool> checks[] = {{ID_KEEP_AT_FRONT, KeepAtFront()},
+                                           {ID_AUTO_MINIMIZE, options.AutoMinimize},
+                                           {ID_ONE_CLICK_OPENING, options.OneClickOpen}};
+    for (const auto& [id, on] : checks)
+        ::CheckMenuItem(popup, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    POINT point = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (at == -1) {  // from the keyboard: at the window's corner
+        point = {0, 0};
+        ::ClientToScreen(Handle(), &point);
+    }
+    ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, point.x, point.y, 0, Handle(), nullptr);
 }
 
 void CMainDlg::ShowTrayMenu() {

@@ -75,6 +75,8 @@ public:
     virtual void ShowSelection(int fromLevel, bool setSelection, bool clearPending) = 0;
     // A choice in a column: the model selects, the window follows.
     virtual void SelectEntry(int level, int position, SelectMode mode);
+    // Marks (1), unmarks (0) or toggles (2) entries of a level (Organize mode first).
+    void MarkEntries(int level, int from, int to, int mode) override;
     // Enables the buttons and menu items for the present state.
     virtual void UpdateControls();
     // Starts a new title filled with a URL and title (visited: a fetched URL,
@@ -150,6 +152,21 @@ protected:
     // The save prompts for both lists before the list or mode changes
     // (continuing) or the program ends (exiting); false when cancelled.
     bool SavePromptAll(SaveReason reason);
+    // The same with the prompt left out or not, and with unchanged lists
+    // rewritten too (`forced`); the controls are refreshed when continuing.
+    bool SavePromptAll(SaveReason reason, bool withoutPrompt, bool forced);
+    // Reads the current list's file again, dropping its changes (in
+    // Organize mode only when the user agrees).
+    void Revert();
+    // Organize mode for a command that edits; false when the window cannot
+    // edit now (the Compact window switches instead).
+    virtual bool EnterOrganizeMode() = 0;
+    // The level of the list box that has the focus, -1 when none has.
+    int FocusedLevel() const;
+    // After the entries of `level` changed: that column and those right of
+    // it are filled again from the model, following its selection.
+    void ShowChangedLevel(int level);
+    void ShowOutOfMemory() const;
     std::string ListName(const CUrlListFile& list) const;
     // The status line's idle text: the list, its size and the browser.
     void UpdateStatusLine();
@@ -165,6 +182,8 @@ protected:
     // every level above them is selected or a named new entry.
     bool MarksCanLand() const;
     bool HasSelectedTitle() const;
+    // The deepest level with a selection, -1 when none.
+    static int DeepestSelectedLevel(const CUrlListFile& list);
     // The Edit menu, Save, Revert, Organize Mode, Fetch and Open for the state.
     void UpdateCommandState() const;
     void SetToolTipText(int control, const std::string& text) const noexcept;
@@ -187,15 +206,39 @@ private:
     void ToggleKeepAtFront();
     void OpenPreferences(int tab);
     void ShowTrayMenu();
+    // The window background's menu: the modes and the window's options.
+    void ShowWindowMenu(LPARAM at);
     // The application ends through its hidden window, which asks QueryClose.
     void RequestExit() const noexcept;
+    // The command layers (main_commands.cpp); true when handled.
     bool RunBaseCommand(int id, int code);
-    SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason);
+    bool RunMappedCommand(int id);
+    bool RunApplicationCommand(int id);
+    SaveAnswer PromptToSave(CUrlListFile& list, SaveReason reason, bool withoutPrompt, bool forced);
+    bool ConfirmDiscard(const CUrlListFile& list) const;
+    bool ReloadCurrentList();
+    // The commands every mode shares (main_commands.cpp).
+    void DeleteEntry(int level);
+    void ToggleMark(int level);
+    void InsertSeparatorAt(int level);
+    void SaveCopy();
+    void OpenNewUrl();
+    // The browse button: a file or folder becomes the selected title's URL,
+    // or starts a new title.
+    void PickFileOrFolder();
+    void ToggleOption(bool& option);
+    // The Preferences at the page of `command` (after the save prompts).
+    void ShowPreferences(int command);
+    // Ctrl+C and Ctrl+X act on the text of a focused field: true when the
+    // field took `message` (WM_COPY, WM_CUT).
+    bool SendToFocusedField(UINT message) const;
     void CreateToolTips();
     void ShowLastVisitedMenu(LPARAM at);
     void SetSelectedLastVisited(bool never);
-    // Opens the selected title in the default window choice (Shift inverts it).
-    void OpenSelected();
+    // Opens the selected title in a new or the frontmost browser window; by
+    // default as OpenInNewWindow says, Shift inverting it.
+    enum class WindowChoice { kDefault, kNew, kFrontmost };
+    void OpenSelected(WindowChoice choice = WindowChoice::kDefault);
     void FetchNewTitle();
     // Auto-minimize after opening something (Alt held inverts it).
     void MinimizeAfterOpening();

@@ -41,14 +41,13 @@ void EnablePosition(HMENU menu, UINT position, bool enabled) noexcept {
 
 bool IsSeparator(const CUrlListFile& list, int item) { return list.Item(item).Has(ItemFlags::kSeparator); }
 
-// The deepest level with a selection, -1 when none.
-int DeepestSelectedLevel(const CUrlListFile& list) {
+}  // namespace
+
+int CMainDlg::DeepestSelectedLevel(const CUrlListFile& list) {
     for (int level = kTitle; level >= 0; --level)
         if (list.Selection(level) >= 0) return level;
     return -1;
 }
-
-}  // namespace
 
 void CMainDlg::SelectEntry(int level, int position, SelectMode mode) {
     List().Select(level, position, mode);
@@ -254,13 +253,15 @@ void CMainDlg::RefreshEntry(int level, int position) {
 
 // --- opening and fetching ---------------------------------------------------------
 
-void CMainDlg::OpenSelected() {
+void CMainDlg::OpenSelected(WindowChoice choice) {
     if (!HasSelectedTitle()) return;
     CUrlListFile& list = List();
     const int item = list.SelectedItem(kTitle);
     const std::string target(TitleUrl(list.ItemText(item)));
     if (target.empty()) return;
-    const bool newWindow = Settings().Options.OpenInNewWindow != (::GetKeyState(VK_SHIFT) < 0);
+    const bool newWindow = choice == WindowChoice::kDefault
+                               ? Settings().Options.OpenInNewWindow != (::GetKeyState(VK_SHIFT) < 0)
+                               : choice == WindowChoice::kNew;
     if (!host_.BrowserActions().OpenTarget(Handle(), target, newWindow)) return;
     list.SetLastVisited(item, false);
     ShowLastVisited();

@@ -74,6 +74,20 @@ public:
     // no input meanwhile.
     virtual void PauseForNotice(unsigned milliseconds) { ::Sleep(milliseconds); }
 
+    // The program's help file; nothing until the application offers it.
+    virtual void ShowHelp(HWND) {}
+
+    // Shows the small modal prompt `templateId` (CPromptDlg) owned by
+    // `owner`, its edit starting with `text`; returns the button that closed
+    // it and leaves the edit's last text in `text`.
+    virtual int RunPrompt(HWND owner, int templateId, std::string& text);
+    // Asks where a copy of the list goes, in a file-save dialog titled
+    // `title`; false when the user cancelled.
+    virtual bool ChooseSaveCopyPath(HWND owner, const std::string& title, std::string& path);
+    // Asks for a file or folder in a dialog titled `title` that starts at
+    // `path`; false when the user cancelled.
+    virtual bool ChooseFileOrFolder(HWND owner, const std::string& title, std::string& path);
+
 protected:
     ~IMainWindowHost() = default;
 };

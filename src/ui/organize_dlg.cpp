@@ -7,7 +7,6 @@
 #include "model/url_list_file.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"
-#include "win/resource_string.h"
 
 namespace {
 
@@ -126,59 +125,6 @@ std::optional<LRESULT> COrganizeDlg::OnMessage(UINT message, WPARAM wParam, LPAR
         break;
     }
     return CMainDlg::OnMessage(message, wParam, lParam);
-}
-
-bool COrganizeDlg::OnViewCommand(int id, int code, HWND) {
-    if (id >= IDC_CATEGORY_LIST && id <= IDC_TITLE_LIST) {
-        if (code == LBN_SELCHANGE) OnSelectionChange(id - IDC_CATEGORY_LIST);
-        return true;
-    }
-    if (id >= IDC_CATEGORY_NAME && id <= IDC_URL) {
-        OnFieldNotify(id, code);
-        return true;
-    }
-    if (id >= IDC_NEW_CATEGORY && id <= IDC_NEW_TITLE) {
-        NewEntry(id - IDC_NEW_CATEGORY);
-        return true;
-    }
-    struct Command {
-        int id;
-        void (*run)(COrganizeDlg&);
-    };
-    static constexpr Command kCommands[] = {
-        {ID_COMPACT_MODE,
-         [](COrganizeDlg& dlg) {
-             if (dlg.SavePromptAll(SaveReason::kContinuing)) dlg.PostModeSwitch(ID_COMPACT_MODE);
-         }},
-        {ID_REGULAR_MODE, [](COrganizeDlg& dlg) { dlg.SetOrganizeMode(false); }},
-        {ID_ORGANIZE_MODE, [](COrganizeDlg& dlg) { dlg.SetOrganizeMode(true); }},
-        {ID_FOCUS_CATEGORIES, [](COrganizeDlg& dlg) { ::SetFocus(dlg.boxes_[0].Handle()); }},
-        {ID_FOCUS_SUBCATEGORIES, [](COrganizeDlg& dlg) { ::SetFocus(dlg.boxes_[1].Handle()); }},
-        {ID_FOCUS_TITLES, [](COrganizeDlg& dlg) { ::SetFocus(dlg.boxes_[2].Handle()); }},
-    };
-    for (const Command& command : kCommands) {
-        if (command.id == id) {
-            command.run(*this);
-            return true;
-        }
-    }
-    return false;
-}
-
-void COrganizeDlg::MarkEntries(int level, int from, int to, int mode) {
-    if (!SetOrganizeMode(true)) return;
-    switch (List().MarkRange(level, from, to, mode)) {
-    case -4:
-        SetItemText(IDC_STATUS_LINE, win::LoadResourceString(IDS_MARKS_AT_OTHER_LEVEL));
-        return;
-    case -3:
-        MsgBoxFromString(Handle(), IDS_OUT_OF_MEMORY, MsgBoxKind::kExclamation);
-        break;
-    default:
-        break;
-    }
-    boxes_[level].RefreshItemData(List(), Settings().RecentPeriod);
-    UpdateControls();
 }
 
 bool COrganizeDlg::SetOrganizeMode(bool on) {

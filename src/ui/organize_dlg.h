@@ -21,7 +21,6 @@ public:
     // prompt first; false when that was cancelled or the mode refused.
     bool SetOrganizeMode(bool on);
     bool IsOrganizing() const override { return organizing_; }
-    void MarkEntries(int level, int from, int to, int mode) override;
 
     void StorePlacement() override;
     void ShowSelection(int fromLevel, bool setSelection, bool clearPending) override;
@@ -48,6 +47,7 @@ protected:
     HWND LevelBoxWindow(int level) const override;
     bool IsPendingWithName(int level) const override;
     CLevelListBox* LevelBox(int level) override { return &boxes_[level]; }
+    bool EnterOrganizeMode() override { return SetOrganizeMode(true); }
 
 private:
     // A new entry being typed at a level: not at all, typed, or a fetched
@@ -97,6 +97,14 @@ private:
     bool CommitLevel(int level);
     void SetDefaultButton(int id) const noexcept;
     void RunStartAction();
+
+    // Sorting and inserting marked items (organize_commands.cpp).
+    void SortLevel(int level);
+    // Moves, copies or aliases the marked items under the highlighted parent
+    // (`command`: the Move button, 32840-32844, or Ctrl+V's 57637).
+    void InsertMarked(int command);
+    void ClearAllMarks();
+    void Paste();
 
     // Enabling and pictures (organize_selection.cpp).
     void UpdateLevelControls(int level);

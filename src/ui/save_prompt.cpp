@@ -25,8 +25,8 @@ SaveAnswer SaveWithRetry(HWND owner, CUrlListFile& list) {
 bool HasChangesToSave(const CUrlListFile& list) { return list.IsModified() && !list.IsReadOnly(); }
 
 SaveAnswer SavePrompt(HWND owner, CUrlListFile& list, const std::string& name, SaveReason reason,
-                      bool withoutPrompt) {
-    if (!HasChangesToSave(list)) return SaveAnswer::kGoOn;
+                      bool withoutPrompt, bool forced) {
+    if (list.IsReadOnly() || !(forced || list.IsModified())) return SaveAnswer::kGoOn;
     if (!withoutPrompt) {
         const char* when = reason == SaveReason::kExiting ? "exiting" : "continuing";
         switch (MsgBoxFormatted(owner, IDS_SAVE_CHANGES, MsgBoxKind::kQuestionYesNoCancel,
@@ -34,7 +34,7 @@ SaveAnswer SavePrompt(HWND owner, CUrlListFile& list, const std::string& name, S
         case IDYES:
             break;
         case IDNO:
-            return reason == SaveReason::kExiting ? SaveAnswer::kGoOn : SaveAnswer::kRevert;
+            return SaveAnswer::kDiscard;
         default:
             return SaveAnswer::kCancel;
         }

@@ -14,4 +14,9 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+bool HasWindowClass(HWND window, const char* className) {
+    char name[16] = {};
+    return window && ::GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, className) == 0;
+}
+
 }  // namespace win

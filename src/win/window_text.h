@@ -1,4 +1,4 @@
-// The text of a window or control as one string.
+// The text of a window or control as one string, and its class.
 #pragma once
 
 #include <windows.h>
@@ -9,5 +9,9 @@ namespace win {
 
 // GetWindowTextA for any length; empty for a window that does not exist.
 std::string WindowText(HWND window);
+
+// True when `window` exists and its class is `className` (ignoring case),
+// such as "Static" or "Edit".
+bool HasWindowClass(HWND window, const char* className);
 
 }  // namespace win

@@ -79,14 +79,40 @@ std::unique_ptr<CMainDlg> CFakeHost::OpenWindow(int mode, int show) {
     return window;
 }
 
+std::unique_ptr<platform::OpenFile> CSaveFailingFileSystem::Open(const std::string& path,
+                                                                 platform::OpenMode mode,
+                                                                 platform::OsError& error) {
+    if (failSaves && mode != platform::OpenMode::ReadShareAll) {
+        error = kAccessDenied;
+        return nullptr;
+    }
+    return real_.Open(path, mode, error);
+}
+
+void CFakeHost::GiveOtherList(std::unique_ptr<CUrlListFile> other) {
+    other_ = std::move(other);
+    list_.SetOtherList(other_.get());
+}
+
 void CFakeHost::DiscardOtherList() {
     ++discards;
+    list_.SetOtherList(nullptr);
     other_.reset();
+}
+
+int CFakeHost::RunPrompt(HWND, int templateId, std::string& text) {
+    prompted.push_back(templateId);
+    text = promptText;
+    if (promptAnswers.empty()) return IDCANCEL;
+    const int answer = promptAnswers.front();
+    promptAnswers.erase(promptAnswers.begin());
+    return answer;
 }
 
 bool CFakeHost::OpenCurrentList(HWND, bool) {
     ++opens;
     const int result = list_.Load(settings_.Lists.Entry(settings_.Lists.CurrentList).path);
+    list_.SetOtherList(other_.get());
     if (startCategory >= 0) list_.Select(kCategory, startCategory, SelectMode::kFirstChild);
     return result >= 0;
 }

@@ -70,6 +70,34 @@ public:
     }
 };
 
+// The real file system, except that saving fails while `failSaves` is set:
+// a list file that can no longer be written.
+class CSaveFailingFileSystem final : public platform::FileSystem {
+public:
+    static constexpr platform::OsError kAccessDenied = 5;
+    bool failSaves = false;
+
+    std::unique_ptr<platform::OpenFile> Open(const std::string& path, platform::OpenMode mode,
+                                             platform::OsError& error) override;
+    platform::OsError Copy(const std::string& from, const std::string& to) override { return real_.Copy(from, to); }
+    platform::OsError Replace(const std::string& source, const std::string& target) override {
+        return failSaves ? kAccessDenied : real_.Replace(source, target);
+    }
+    platform::OsError Remove(const std::string& path) override { return real_.Remove(path); }
+    platform::OsError CreateFolder(const std::string& path) override { return real_.CreateFolder(path); }
+    platform::OsError ListFolder(const std::string& path, std::vector<platform::FolderEntry>& entries) override {
+        return real_.ListFolder(path, entries);
+    }
+    bool FullPath(const std::string& path, std::string& full) override { return real_.FullPath(path, full); }
+    bool Exists(const std::string& path) override { return real_.Exists(path); }
+    bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
+    platform::ErrorKind Classify(platform::OsError error) const override { return real_.Classify(error); }
+    std::string ErrorText(platform::OsError error) const override { return real_.ErrorText(error); }
+
+private:
+    platform::FileSystem& real_ = platform::OsFileSystem();
+};
+
 class CFakeHost final : public IMainWindowHost {
 public:
     // Writes `listText` to a fresh file and configures it as list 0.
@@ -110,13 +138,24 @@ public:
         pauses.push_back(milliseconds);
         if (onPause) onPause();
     }
+    // The prompts answer with `promptAnswers` in order (and the Open New URL
+    // prompt's text with `promptText`); the save-copy picker with `copyPath`.
+    int RunPrompt(HWND owner, int templateId, std::string& text) override;
+    bool ChooseFileOrFolder(HWND, const std::string&, std::string& path) override {
+        path = chosenPath;
+        return !path.empty();
+    }
+    bool ChooseSaveCopyPath(HWND, const std::string&, std::string& path) override {
+        path = copyPath;
+        return !path.empty();
+    }
 
     // Creates the main window in `mode`, shows it with `show` and has it
     // show the list, as the application does; null when it failed.
     std::unique_ptr<CMainDlg> OpenWindow(int mode, int show);
 
     const std::string& ListPath() const { return path_; }
-    void GiveOtherList(std::unique_ptr<CUrlListFile> other) { other_ = std::move(other); }
+    void GiveOtherList(std::unique_ptr<CUrlListFile> other);
     const CRecordingHiddenWindow& Hidden() const { return hidden_; }
 
     CFixedClock clock;  // the list's clock
@@ -130,6 +169,12 @@ public:
     // looks at during one.
     std::vector<unsigned> pauses;
     std::function<void()> onPause;
+    CSaveFailingFileSystem files;
+    std::vector<int> promptAnswers;
+    std::vector<int> prompted;  // the templates of the prompts shown
+    std::string promptText;
+    std::string copyPath;
+    std::string chosenPath;
     int hides = 0;
     int restores = 0;
     int discards = 0;
@@ -141,7 +186,7 @@ public:
 private:
     store::MemoryStore store_;
     CAppSettings settings_{store_};
-    CUrlListFile list_{ListEnvironment{&platform::OsFileSystem(), &platform::AnsiCodePage(), &clock, nullptr}};
+    CUrlListFile list_{ListEnvironment{&files, &platform::AnsiCodePage(), &clock, nullptr}};
     std::unique_ptr<CUrlListFile> other_;
     std::string path_;
     win::UniqueWindowClass hiddenClass_;
