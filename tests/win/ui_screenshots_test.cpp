@@ -5,40 +5,21 @@
 // they exist only when the tests run under Wine with `import` installed.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 
-#include "message_pump.h"
 #include "model/title_text.h"
 #include "resource.h"
 #include "ui/main_dlg.h"
 #include "ui_fake_host.h"
-
-#ifndef VELLINOR_SCREENSHOT_DIR
-#define VELLINOR_SCREENSHOT_DIR "screenshots"
-#endif
+#include "window_picture.h"
 
 namespace {
-
-constexpr char kImport[] = "Z:\\usr\\bin\\import";
-
-// A finished PNG file ends with its IEND chunk.
-bool IsCompletePng(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file || file.tellg() < 12) return false;
-    file.seekg(-8, std::ios::end);
-    char tail[8] = {};
-    file.read(tail, 8);
-    return std::string(tail, 4) == "IEND";
-}
 
 class ScreenshotTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (::GetFileAttributesA(kImport) == INVALID_FILE_ATTRIBUTES)
-            GTEST_SKIP() << "ImageMagick's import is not installed";
-        ::CreateDirectoryA((std::string("Z:") + VELLINOR_SCREENSHOT_DIR).c_str(), nullptr);
+        if (!CanTakePictures()) GTEST_SKIP() << "ImageMagick's import is not installed";
         host_.Settings().Browsers.entries.push_back({"Firefox", "firefox.exe", "firefox"});
         host_.Settings().Browsers.CurrentBrowser = 0;
         host_.startCategory = 1;  // something chosen, as a user would have it
@@ -52,36 +33,8 @@ protected:
         auto window = (host ? *host : host_).OpenWindow(mode, SW_SHOW);
         ASSERT_TRUE(window);
         if (prepare) prepare(*window);
-        const HWND handle = window->Handle();
-        ::RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PumpUntil([] { return false; }, window.get(), 300);
-
-        RECT rect{};
-        ::GetWindowRect(handle, &rect);
-        const std::string path = std::string(VELLINOR_SCREENSHOT_DIR) + "/" + name + ".png";
-        const std::string windowsPath = "Z:" + path;
-        ::DeleteFileA(windowsPath.c_str());
-        std::string command = std::string(kImport) + " -window root -crop " +
-                              std::to_string(rect.right - rect.left) + "x" +
-                              std::to_string(rect.bottom - rect.top) + "+" +
-                              std::to_string(rect.left) + "+" + std::to_string(rect.top) +
-                              " +repage " + path;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &startup, &process));
-        if (process.hProcess) ::CloseHandle(process.hProcess);
-        if (process.hThread) ::CloseHandle(process.hThread);
-        // A Unix program started from Wine gives no handle to wait on: wait
-        // for the finished file instead, painting the window meanwhile.
-        // A timer wakes the pump to look at the file: with the focus on a
-        // list box no caret blinks, and nothing else would.
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, nullptr);
-        EXPECT_TRUE(PumpUntil([&] { return IsCompletePng(windowsPath); }, window.get(), 10000))
-            << path;
-        ::KillTimer(nullptr, timer);
-        ::DestroyWindow(handle);
+        EXPECT_TRUE(SaveWindowPicture(window->Handle(), name, window.get())) << name;
+        ::DestroyWindow(window->Handle());
     }
 
     CFakeHost host_{kSampleList};
