@@ -35,77 +35,68 @@ int OutOfMemory(std::ostream& err, const std::string& path) {
 }  // namespace
 
 int RunDuplicates(const CliCall& call) {
-    const std::vector<std::string>& args = call.args;
-    std::ostream& out = call.out;
-    std::ostream& err = call.err;
     CUrlListFile list;
     int loadResult = 0;
-    if (!LoadListForCommand(list, args[0], err, loadResult)) return kExitFailed;
+    if (!LoadListForCommand(list, call.args[0], call.err, loadResult)) return kExitFailed;
     DuplicateGroups groups;
-    if (FindDuplicateUrls(list, groups) != 0) return OutOfMemory(err, args[0]);
+    if (FindDuplicateUrls(list, groups) != 0) return OutOfMemory(call.err, call.args[0]);
     for (int g = 0; g < groups.Count(); ++g) {
-        if (g > 0) out << '\n';
+        if (g > 0) call.out << '\n';
         for (std::uint32_t i = groups.starts[g]; i < groups.starts[g + 1]; ++i)
-            out << call.terminal.Shown(OutlinePath(list, groups.items[i])) << '\t'
+            call.out << call.terminal.Shown(OutlinePath(list, groups.items[i])) << '\t'
                 << call.terminal.Shown(TitleUrl(list.RawText(groups.items[i]))) << '\n';
     }
-    err << groups.Count() << " address(es) held by more than one title\n";
+    call.err << groups.Count() << " address(es) held by more than one title\n";
     return 0;
 }
 
 int RunDedupe(const CliCall& call) {
-    const std::vector<std::string>& args = call.args;
-    std::ostream& out = call.out;
-    std::ostream& err = call.err;
     CUrlListFile list;
     int loadResult = 0;
-    if (!LoadListForCommand(list, args[0], err, loadResult)) return kExitFailed;
+    if (!LoadListForCommand(list, call.args[0], call.err, loadResult)) return kExitFailed;
     DuplicateMergeCounts counts;
-    if (list.MergeDuplicateUrls(counts) != 0) return OutOfMemory(err, args[0]);
-    out << counts.aliases << " title(s) of " << counts.groups << " address(es) became aliases; "
+    if (list.MergeDuplicateUrls(counts) != 0) return OutOfMemory(call.err, call.args[0]);
+    call.out << counts.aliases << " title(s) of " << counts.groups << " address(es) became aliases; "
         << counts.notesExtended << " note(s) took what differed\n";
-    return WriteListCopy(list, loadResult, args[0], args[1], out, err);
+    return WriteListCopy(list, loadResult, call.args[0], call.args[1], call.out, call.err);
 }
 
 int RunCheckLinks(const CliCall& call) {
-    const std::vector<std::string>& args = call.args;
-    std::ostream& out = call.out;
-    std::ostream& err = call.err;
     CUrlListFile list;
     int loadResult = 0;
-    if (!LoadListForCommand(list, args[0], err, loadResult)) return kExitFailed;
+    if (!LoadListForCommand(list, call.args[0], call.err, loadResult)) return kExitFailed;
     LinkCollection collection;
-    if (CollectLinks(list, collection) != 0) return OutOfMemory(err, args[0]);
+    if (CollectLinks(list, collection) != 0) return OutOfMemory(call.err, call.args[0]);
     std::unique_ptr<platform::HttpClient> http = platform::MakeHttpClient();
     if (!http) {
-        err << "vellinor-cli: the HTTP library cannot be started\n";
+        call.err << "vellinor-cli: the HTTP library cannot be started\n";
         return kExitFailed;
     }
     CLinkChecker checker(*http);
-    bool terminal = &err == &std::cerr && VELLINOR_ISATTY(2);
+    bool terminal = &call.err == &std::cerr && VELLINOR_ISATTY(2);
     std::vector<LinkResult> results;
     if (checker.Check(collection.links, results, [&](int done, int total) {
-            if (terminal) err << "\rchecked " << done << " of " << total << std::flush;
+            if (terminal) call.err << "\rchecked " << done << " of " << total << std::flush;
         }) == -3)
-        return OutOfMemory(err, args[0]);
-    if (terminal) err << '\n';
+        return OutOfMemory(call.err, call.args[0]);
+    if (terminal) call.err << '\n';
     int dead = 0, moved = 0;
     for (std::size_t i = 0; i < results.size(); ++i) {
         const LinkResult& result = results[i];
         const LinkToCheck& link = collection.links[i];
         if (result.state == LinkState::kDead) {
             ++dead;
-            out << "dead\t" << call.terminal.Shown(OutlinePath(list, link.item)) << '\t' << call.terminal.Shown(link.url) << '\t'
+            call.out << "dead\t" << call.terminal.Shown(OutlinePath(list, link.item)) << '\t' << call.terminal.Shown(link.url) << '\t'
                 << LinkReasonText(result.reason);
-            if (result.status != 0) out << " (" << result.status << ')';
-            out << '\n';
+            if (result.status != 0) call.out << " (" << result.status << ')';
+            call.out << '\n';
         } else if (result.state == LinkState::kMoved) {
             ++moved;
-            out << "moved\t" << call.terminal.Shown(OutlinePath(list, link.item)) << '\t' << call.terminal.Shown(link.url)
+            call.out << "moved\t" << call.terminal.Shown(OutlinePath(list, link.item)) << '\t' << call.terminal.Shown(link.url)
                 << '\t' << call.terminal.Shown(result.newUrl) << '\n';
         }
     }
-    err << collection.links.size() << " link(s) checked: " << dead << " dead, " << moved << " moved; skipped "
+    call.err << collection.links.size() << " link(s) checked: " << dead << " dead, " << moved << " moved; skipped "
         << collection.notWeb << " that are not Web addresses and " << collection.malformed << " malformed\n";
     return 0;
 }

@@ -17,22 +17,9 @@
 #include "resource.h"
 #include "ui/main_dlg.h"
 #include "ui_fake_host.h"
+#include "timing_support.h"
 
 namespace {
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void DrainMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
 
 // 15 categories of 15 subcategories of 290 titles, 45 more in the last one:
 // 65,535 items, the most a list holds.

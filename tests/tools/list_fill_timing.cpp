@@ -18,24 +18,11 @@
 #include "resource.h"
 #include "ui/main_dlg.h"
 #include "ui_fake_host.h"
+#include "timing_support.h"
 
 namespace {
 
 constexpr char kBareClass[] = "VellinorBareListParent";
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void DrainMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
 
 // The best round: on a machine shared with other work the others only add
 // time that is not the program's.

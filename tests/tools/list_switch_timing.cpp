@@ -20,22 +20,9 @@
 #include "app/store/memory_store.h"
 #include "dialogs/message_boxes.h"
 #include "resource.h"
+#include "timing_support.h"
 
 namespace {
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void DrainMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
-    }
-}
 
 // Such a list is full: the notice saying so is answered at once.
 class CAnsweringBoxes final : public IMessageBoxes {
