@@ -45,10 +45,6 @@ bool CMainDlg::RunBaseCommand(int id, int code) {
         if (code == EN_SETFOCUS) SendMessageA(Handle(), DM_SETDEFID, IDC_FIND, 0);
         if (code == EN_KILLFOCUS) SendMessageA(Handle(), DM_SETDEFID, IDC_OPEN, 0);
         return code == EN_SETFOCUS || code == EN_KILLFOCUS;
-    case ID_COPY_URL:
-        // Ctrl+C in a field copies its text; otherwise the copy command runs.
-        if (code == kFromAccelerator && SendToFocusedField(WM_COPY)) return true;
-        break;
     default:
         break;
     }
