@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/settings/app_settings.h"
+#include "dialogs/help.h"
 #include "dialogs/messages.h"
 #include "dialogs/prefs_host.h"
 #include "model/title_text.h"
@@ -122,7 +123,7 @@ bool CMainDlg::RunApplicationCommand(int id) {
         RequestExit();
         return true;
     case ID_HELP_CONTENTS:
-        host_.ShowHelp(Handle());
+        HelpViewer().Show(Handle(), help_topic::kContents);
         return true;
     default:
         return false;

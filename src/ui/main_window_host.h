@@ -74,9 +74,6 @@ public:
     // no input meanwhile.
     virtual void PauseForNotice(unsigned milliseconds) { ::Sleep(milliseconds); }
 
-    // The program's help file; nothing until the application offers it.
-    virtual void ShowHelp(HWND) {}
-
     // Shows the small modal prompt `templateId` (CPromptDlg) owned by
     // `owner`, its edit starting with `text`; returns the button that closed
     // it and leaves the edit's last text in `text`.
