@@ -3,60 +3,22 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <fstream>
 #include <map>
 #include <string>
 
+#include "block_data_object.h"
 #include "main_window_fixture.h"
 #include "message_pump.h"
-#include "ui/com_object.h"
-#include "win/global_text.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-// Data offered in global memory blocks, one per format.
-class CTestData final : public CComObject<IDataObject> {
-public:
-    std::map<CLIPFORMAT, std::string> blocks;
-
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-        const std::string& block = blocks[format->cfFormat];
-        medium->tymed = TYMED_HGLOBAL;
-        medium->pUnkForRelease = nullptr;
-        medium->hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, block.size());
-        std::memcpy(::GlobalLock(medium->hGlobal), block.data(), block.size());
-        ::GlobalUnlock(medium->hGlobal);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        return format && (format->tymed & TYMED_HGLOBAL) && blocks.count(format->cfFormat) ? S_OK : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-};
-
-CLIPFORMAT Registered(const char* name) { return static_cast<CLIPFORMAT>(::RegisterClipboardFormatA(name)); }
-
 std::string Files(const std::string& zeroSeparated) {
     DROPFILES header{};
     header.pFiles = sizeof header;
     return std::string(reinterpret_cast<const char*>(&header), sizeof header) + zeroSeparated + '\0';
-}
-
-std::string Descriptor(const std::string& name) {
-    std::string block(sizeof(FILEGROUPDESCRIPTORA), '\0');
-    block[0] = 1;
-    std::memcpy(&block[76], name.data(), std::min<std::size_t>(name.size(), MAX_PATH));
-    return block;
 }
 
 std::string Utf16(const std::wstring& text) {
@@ -99,7 +61,7 @@ protected:
     static DWORD DropOn(const CMainDlg& window, const std::map<CLIPFORMAT, std::string>& blocks) {
         IDropTarget* target = window.DropTarget();
         if (!target) return 0xBAD;
-        auto* data = new CTestData;
+        auto* data = new CBlockDataObject;
         data->blocks = blocks;
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(data, MK_LBUTTON, {10, 10}, &effect);
@@ -134,19 +96,19 @@ TEST_F(DropTest, EachKindOfDataBecomesANewTitleOrNothing) {
         {"a .url file", {{CF_HDROP, Files(urlFile + '\0')}}, "http://example.org/short", "Shortcut page"},
         {"a .lnk file", {{CF_HDROP, Files(link + '\0')}}, "C:\\no\\such\\file.txt", "Nowhere"},
         {"a browser link",
-         {{Registered("FileGroupDescriptor"), Descriptor("http--_Page name.url")},
-          {Registered("UniformResourceLocator"), "http://example.org/page"s + '\0'},
+         {{RegisteredFormat("FileGroupDescriptor"), DescriptorBlock("http--_Page name.url")},
+          {RegisteredFormat("UniformResourceLocator"), "http://example.org/page"s + '\0'},
           {CF_TEXT, "http://example.org/page"s + '\0'}},
          "http://example.org/page", "Page name"},
         {"a text", {{CF_TEXT, "  http://example.org/t \r\n"s + '\0'}}, "http://example.org/t", ""},
         {"a UTF-16 text", {{CF_TEXT, Utf16(L"http://example.org/\u00FC\r\nmore")}}, "http://example.org/\xFC", ""},
         {"a long suggested name",
-         {{Registered("FileGroupDescriptor"), Descriptor(longName + ".url")}, {CF_TEXT, "u"s + '\0'}}, "u", ""},
+         {{RegisteredFormat("FileGroupDescriptor"), DescriptorBlock(longName + ".url")}, {CF_TEXT, "u"s + '\0'}}, "u", ""},
         {"binary data", {{CF_TEXT, "\x01\x02\0\xFF"s}}, "\x01\x02", ""},
         {"an empty file list", {{CF_HDROP, Files("")}}, nullptr, ""},
         {"a .url file without URL", {{CF_HDROP, Files(emptyUrlFile + '\0')}}, nullptr, ""},
         {"only blanks", {{CF_TEXT, " \t\r\n"s + '\0'}}, nullptr, ""},
-        {"no text or files", {{Registered("UniformResourceLocator"), "http://x/"s + '\0'}}, nullptr, ""},
+        {"no text or files", {{RegisteredFormat("UniformResourceLocator"), "http://x/"s + '\0'}}, nullptr, ""},
     };
     for (const Case& c : cases) {
         auto window = Open(kViewRegular);
