@@ -72,6 +72,18 @@ bool WaitForFeedbacks(DragLog& log, int count) {
     return true;
 }
 
+// Which cursor the user sees: the drag loop sets its own while it runs.
+void PrintCursor(const char* where) {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetCursorInfo(&info);
+    const char* name = info.hCursor == ::LoadCursorA(nullptr, IDC_ARROW) ? "the arrow"
+                       : info.hCursor == ::LoadCursorA(nullptr, IDC_NO) ? "the no-entry sign"
+                       : info.hCursor ? "a cursor of the drag loop"
+                                      : "none";
+    std::printf("cursor %s: %s (%p)\n", where, name, static_cast<void*>(info.hCursor));
+}
+
 // The user's hand: from the press point to the target in steps, each one
 // answered by the drag loop, then the release once the target said yes.
 void MovePointer(DragLog& log, POINT from, POINT to) {
@@ -80,11 +92,14 @@ void MovePointer(DragLog& log, POINT from, POINT to) {
         const POINT at = {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps};
         input_steps::MoveTo(at);
         WaitForFeedbacks(log, log.feedbacks + 1);
+        if (step == 1) PrintCursor("over no target");
     }
     // The target answers the last move on one of the loop's next rounds.
     const DWORD start = ::GetTickCount();
     while (log.lastEffect == DROPEFFECT_NONE && ::GetTickCount() - start < kBoundMs)
         WaitForFeedbacks(log, log.feedbacks + 1);
+    WaitForFeedbacks(log, log.feedbacks + 1);
+    PrintCursor("over the target");
     std::printf("release at %ld,%ld after %d reports\n", to.x, to.y, log.feedbacks.load());
     std::fflush(stdout);
     input_steps::Button(MOUSEEVENTF_LEFTUP);
@@ -108,17 +123,26 @@ HWND CreateSourceWindow() {
                              nullptr);
 }
 
-// Presses the left button on the window and pumps until the press arrived.
-bool PressOn(HWND window, POINT at) {
-    input_steps::MoveTo(at);
-    input_steps::Button(MOUSEEVENTF_LEFTDOWN);
+// Pumps this thread's messages until `done` holds, for at most the bound.
+template <class Condition>
+bool PumpUntil(Condition done) {
     const DWORD start = ::GetTickCount();
     MSG message{};
-    while (!::GetPropA(window, "pressed") && ::GetTickCount() - start < kBoundMs) {
+    while (!done() && ::GetTickCount() - start < kBoundMs) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
     }
-    return ::GetPropA(window, "pressed") != nullptr;
+    return done();
+}
+
+// Presses the left button on the window once it is in the foreground: the
+// drag loop's mouse capture works only there.
+bool PressOn(HWND window, POINT at) {
+    ::SetForegroundWindow(window);
+    if (!PumpUntil([&] { return ::GetForegroundWindow() == window; })) return false;
+    input_steps::MoveTo(at);
+    input_steps::Button(MOUSEEVENTF_LEFTDOWN);
+    return PumpUntil([&] { return ::GetPropA(window, "pressed") != nullptr; });
 }
 
 CBlockDataObject* LinkData(const char* url, const char* title) {

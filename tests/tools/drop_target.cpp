@@ -61,7 +61,7 @@ public:
         return Accept(effect);
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL at, DWORD* effect) override {
-        if (overs_++ == 0) Record("DragOver", keys, at, effect);
+        Record("DragOver", keys, at, effect);
         return Accept(effect);
     }
     HRESULT STDMETHODCALLTYPE DragLeave() override {
@@ -69,7 +69,6 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) override {
-        report_ << "DragOver calls " << overs_ << "\n";
         Record("Drop", keys, at, effect);
         if (data) RecordFormats(data);
         report_.flush();
@@ -114,7 +113,6 @@ private:
 
     HWND window_;
     std::ofstream& report_;
-    int overs_ = 0;
 };
 
 }  // namespace
@@ -129,9 +127,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszClassName = "VellinorTestDropTarget";
     ::RegisterClassA(&windowClass);
-    const HWND window = ::CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "waiting", WS_POPUP | WS_VISIBLE,
-                                          std::atoi(__argv[2]), std::atoi(__argv[3]), std::atoi(__argv[4]),
+    // Shown without taking the foreground: the mouse capture of the program
+    // dragging works only while that program is in the foreground.
+    const HWND window = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, windowClass.lpszClassName, "waiting",
+                                          WS_POPUP, std::atoi(__argv[2]), std::atoi(__argv[3]), std::atoi(__argv[4]),
                                           std::atoi(__argv[5]), nullptr, nullptr, instance, nullptr);
+    if (window) ::ShowWindow(window, SW_SHOWNOACTIVATE);
     auto* target = new CRecordingTarget(window, report);
     if (!window || FAILED(::RegisterDragDrop(window, target))) return 2;
     ::SetTimer(window, 1, kGiveUpMs, nullptr);
