@@ -18,6 +18,9 @@ public:
     // leaves them pending.
     virtual bool Apply() = 0;
 
+    // The help page that the page's Help button and F1 open (help.h).
+    virtual const char* HelpTopic() const noexcept;
+
 protected:
     CPrefsSheet& Sheet() const noexcept { return sheet_; }
     IPrefsHost& Host() const noexcept;
@@ -28,6 +31,7 @@ protected:
     void Changed() const noexcept;
 
     // Enter and Esc reach the sheet, never the page: a page does not close.
+    // The Help button opens the page's help.
     bool OnCommand(int id, int code, HWND control) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/behavior_page.h"
+#include "dialogs/help.h"
 #include "dialogs/messages.h"
 #include "dialogs/presentation_page.h"
 #include "dialogs/table_page.h"
@@ -40,7 +41,15 @@ HWND CPrefsPage::Owner() const noexcept { return sheet_.Handle(); }
 
 void CPrefsPage::Changed() const noexcept { sheet_.EnableApply(); }
 
-bool CPrefsPage::OnCommand(int id, int, HWND) { return id == IDOK || id == IDCANCEL; }
+const char* CPrefsPage::HelpTopic() const noexcept { return help_topic::kPreferences; }
+
+bool CPrefsPage::OnCommand(int id, int code, HWND) {
+    if (id == IDC_PAGE_HELP && code == BN_CLICKED) {
+        HelpViewer().Show(Owner(), HelpTopic());
+        return true;
+    }
+    return id == IDOK || id == IDCANCEL;
+}
 
 CPrefsSheet::CPrefsSheet(IPrefsHost& host, HWND owner, int tab)
     : CDialog(IDD_PREFS, owner), host_(host), tab_(tab) {}
@@ -127,6 +136,16 @@ bool CPrefsSheet::OnCommand(int id, int code, HWND control) {
     default:
         return CDialog::OnCommand(id, code, control);
     }
+}
+
+// F1 anywhere in the sheet: the dialog manager sends WM_HELP to the focused
+// control, which passes it up through the page to here.
+std::optional<LRESULT> CPrefsSheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HELP) {
+        HelpViewer().Show(Handle(), page_ ? page_->HelpTopic() : help_topic::kPreferences);
+        return TRUE;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
 }
 
 std::optional<LRESULT> CPrefsSheet::OnNotify(const NMHDR& header) {

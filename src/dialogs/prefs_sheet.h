@@ -36,6 +36,7 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
 
 private:

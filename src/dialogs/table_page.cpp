@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "dialogs/folder_file_dialog.h"
+#include "dialogs/help.h"
 #include "dialogs/messages.h"
 #include "dialogs/prefs_sheet.h"
 #include "platform/code_page.h"
@@ -275,6 +276,10 @@ bool CTablePage::Apply() {
     }
     Host().ApplyBrowserTable(std::move(entries), highlighted);
     return true;
+}
+
+const char* CTablePage::HelpTopic() const noexcept {
+    return kind_ == TableKind::kLists ? help_topic::kSeveralLists : help_topic::kBrowsers;
 }
 
 bool CTablePage::OnCommand(int id, int code, HWND control) {

@@ -35,6 +35,7 @@ public:
 
     CTablePage(TableKind kind, CPrefsSheet& sheet);
     bool Apply() override;
+    const char* HelpTopic() const noexcept override;
 
     // Adds a line for a new entry and shows it (New/Add); false when the
     // table is full.

@@ -14,6 +14,7 @@
 #include "dialogs/prefs_sheet.h"
 #include "dialogs/table_page.h"
 #include "prefs_test_support.h"
+#include "recording_help_viewer.h"
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
@@ -117,6 +118,34 @@ TEST_F(PrefsSheetTest, EnterInAPageAppliesItAndEscCancelsTheSheet) {
     EXPECT_EQ(host().Settings().RecentPeriod, 9);
     EXPECT_EQ(host().presentationApplied, 1);
     EXPECT_EQ(host().saves, 0);
+}
+
+TEST_F(PrefsSheetTest, HelpButtonAndF1OpenTheHelpAtThePagesTopic) {
+    struct Case {
+        int tab;
+        int control;      // where F1 is pressed
+        bool helpButton;  // the page has one
+        const char* topic;
+    };
+    for (const Case& c : {Case{kUrlListsTab, IDC_TABLE_LIST, true, help_topic::kSeveralLists},
+                          Case{kBrowsersTab, IDC_TABLE_LIST, true, help_topic::kBrowsers},
+                          Case{kBehaviorTab, IDC_USE_TRAY, false, help_topic::kPreferences},
+                          Case{kPresentationTab, IDC_RECENT_PERIOD, false, help_topic::kPreferences}}) {
+        SCOPED_TRACE(c.topic);
+        CRecordingHelpViewer viewer;
+        std::vector<Driver::Step> script;
+        if (c.helpButton) script.push_back(ClickPage(IDC_PAGE_HELP));
+        // F1 ends as WM_HELP to the focused control (the key itself only
+        // does so as real keyboard input).
+        script.push_back(Check([&c](HWND sheet) {
+            const HWND control = PageItem(sheet, c.control);
+            HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, c.control, control, 0, {}};
+            ::SendMessageA(control, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+        }));
+        script.push_back(Driver::Click(IDCANCEL));
+        EXPECT_EQ(Run(c.tab, script), IDCANCEL);
+        EXPECT_EQ(viewer.Topics(), std::vector<std::string>(c.helpButton ? 2 : 1, c.topic));
+    }
 }
 
 // --- the URL Lists and Web Browsers pages --------------------------------------------------------

@@ -1,0 +1,30 @@
+# The release folder holds exactly the files a user copies, and its help file
+# holds every page the program opens: each topic of src/dialogs/help.h, as
+# the help file's directory names it ("/index.html").
+#   cmake -DRELEASE_DIR=<folder> -DTOPICS=<help.h> -P release_folder_check.cmake
+set(expected "ReadMe.txt;Sample URL List.txt;Vellin.chm;Vellinor Home Page.url;Vellinor.exe")
+file(GLOB shipped RELATIVE "${RELEASE_DIR}" "${RELEASE_DIR}/*")
+list(SORT shipped)
+if(NOT shipped STREQUAL expected)
+  message(FATAL_ERROR "${RELEASE_DIR} holds [${shipped}], not [${expected}]")
+endif()
+
+file(STRINGS "${TOPICS}" declarations REGEX "constexpr char k[A-Za-z]+\\[\\] = \"[^\"]+\"")
+list(LENGTH declarations count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no help topics found in ${TOPICS}")
+endif()
+file(READ "${RELEASE_DIR}/Vellin.chm" help HEX)
+set(missing "")
+foreach(declaration IN LISTS declarations)
+  string(REGEX REPLACE ".*= \"([^\"]+)\".*" "\\1" topic "${declaration}")
+  string(HEX "/${topic}" needle)
+  string(FIND "${help}" "${needle}" at)
+  if(at EQUAL -1)
+    list(APPEND missing "${topic}")
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "Vellin.chm lacks the pages: ${missing}")
+endif()
+message(STATUS "release folder complete; Vellin.chm holds all ${count} topics")
