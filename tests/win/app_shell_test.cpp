@@ -1,7 +1,8 @@
 // The application in process: start-up and end, the single-instance
 // handshake, the hidden window's messages (system commands, hot keys, the
-// mode and show/hide commands, the end of the session) and Setup and
-// Uninstall runs, which end as cancelled while their dialogs do not exist.
+// mode and show/hide commands, the end of the session) and what the start-up
+// makes of the Setup and Uninstall runs (their dialogs stand in here as
+// cancelled ones; setup_test.cpp drives the real ones).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -26,6 +27,8 @@ protected:
     AppShellTest() {
         listPath = folder.Path() + "Sample.txt";
         std::ofstream(listPath, std::ios::binary) << kList;
+        environment.runSetup = [](HWND, const SetupContext&) { return SetupOutcome{}; };
+        environment.runUninstall = [](HWND, const SetupContext&) { return false; };
     }
     ~AppShellTest() override {
         if (app) app->End();
@@ -394,11 +397,11 @@ TEST_F(AppShellTest, SetupAndUninstallRunWithTheListFileLetGo) {
                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         writable = static_cast<bool>(file);
     };
-    environment.runSetup = [&](HWND, CAppSettings&) {
+    environment.runSetup = [&](HWND, const SetupContext&) {
         tryToWrite();
         return SetupOutcome{};
     };
-    environment.runUninstall = [&](HWND, CAppSettings&) {
+    environment.runUninstall = [&](HWND, const SetupContext&) {
         tryToWrite();
         return false;
     };
