@@ -166,6 +166,25 @@ TEST_F(AppShellTest, AFirstRunWhoseSetupIsCancelledEndsWritingNothing) {
     EXPECT_TRUE(StoreIsEmpty());
 }
 
+// A first Setup that moved the program ends this run (the program may run
+// from its new place already); one that installed it where it is goes on.
+TEST_F(AppShellTest, AFirstSetupEndsTheRunOnlyWhenItMovedTheProgram) {
+    for (bool moved : {true, false}) {
+        environment.runSetup = [&](HWND, const SetupContext& context) {
+            context.settings.Lists.entries = {{"Sample", listPath, "-1,-1,-1"}};
+            context.settings.Lists.CurrentList = 0;
+            return SetupOutcome{false, moved};
+        };
+        EXPECT_EQ(Start(), !moved) << moved;
+        EXPECT_EQ(Main() != nullptr, !moved) << moved;
+        app->End();
+        EXPECT_EQ(StoreIsEmpty(), moved) << moved;
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+}
+
 TEST_F(AppShellTest, AProgramNamedSetupRunsSetupEvenWithSettings) {
     StoreSettings();
     EXPECT_FALSE(Start("", "SETUP.EXE"));

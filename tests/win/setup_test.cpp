@@ -326,11 +326,19 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
     }
 }
 
-// --- Uninstall ---------------------------------------------------------------------------------
+TEST_F(SetupTest, AShellExtensionThatIsThereButCannotBeLoadedIsReported) {
+    WriteFile(download + "VellinIE.dll", "not a library");
+    CRecordingMessageBoxes boxes{IDYES, IDOK, IDNO};  // create the folder; the extension; no launch
+    Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)});
+    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "Message", "Launch?"}));
+    EXPECT_EQ(boxes.Shown()[1].text.rfind("A file that URL uses (VellinIE.dll) seems to be missing.", 0), 0u);
+}
 
-class UninstallTest : public SetupTest {
+// --- after an installation ---------------------------------------------------------------------------------
+
+class InstalledTest : public SetupTest {
 protected:
-    UninstallTest() {
+    InstalledTest() {
         CRecordingMessageBoxes boxes{IDYES, IDNO};  // create the folder; no launch
         Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDC_SETUP_START_MENU), Driver::Click(IDOK)});
         settings.ProgramPath = installed + "Vellinor.exe";
@@ -338,7 +346,19 @@ protected:
     }
 };
 
-TEST_F(UninstallTest, RemovingOnlyTheShortcutsLeavesFilesAndSettings) {
+TEST_F(InstalledTest, ALaterSetupDeletesTheShortcutsNoLongerWanted) {
+    settings.RunState = kRunSetupRequested;
+    CRecordingMessageBoxes boxes;
+    Setup({[](HWND dialog) {
+               EXPECT_TRUE(::IsDlgButtonChecked(dialog, IDC_SETUP_LEAVE));
+               EXPECT_TRUE(::IsDlgButtonChecked(dialog, IDC_SETUP_DESKTOP));
+           },
+           Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)});
+    EXPECT_FALSE(Exists(Shortcut(0)));
+    EXPECT_TRUE(Exists(Shortcut(3)));
+}
+
+TEST_F(InstalledTest, RemovingOnlyTheShortcutsLeavesFilesAndSettings) {
     CRecordingMessageBoxes boxes;
     EXPECT_TRUE(Uninstall({Driver::Click(IDC_UNINSTALL_FILES), Driver::Click(IDC_UNINSTALL_REGISTRY),
                            Driver::Click(IDOK)}));
@@ -350,7 +370,7 @@ TEST_F(UninstallTest, RemovingOnlyTheShortcutsLeavesFilesAndSettings) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(UninstallTest, AFullUninstallRemovesFilesShortcutsAndSettings) {
+TEST_F(InstalledTest, AFullUninstallRemovesFilesShortcutsAndSettings) {
     CRecordingMessageBoxes boxes{IDOK};
     // Started from the uninstall entry, the program has read no settings.
     settings.StartMenuFolder.clear();
@@ -371,7 +391,7 @@ TEST_F(UninstallTest, AFullUninstallRemovesFilesShortcutsAndSettings) {
     EXPECT_EQ(launcher.calls[0].file, installed);
 }
 
-TEST_F(UninstallTest, CancellingUninstallChangesNothing) {
+TEST_F(InstalledTest, CancellingUninstallChangesNothing) {
     EXPECT_FALSE(Uninstall({Driver::Click(IDCANCEL)}));
     EXPECT_TRUE(Exists(Shortcut(0)));
     EXPECT_TRUE(registry.Open(Root::kCurrentUser, kMainKey));
