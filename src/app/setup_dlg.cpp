@@ -7,7 +7,6 @@
 #include "app/win32/wait_cursor_win32.h"
 #include "browser/win32/ensure_folder.h"
 #include "dialogs/folder_file_dialog.h"
-#include "dialogs/help.h"
 #include "dialogs/messages.h"
 #include "resource.h"
 
@@ -33,11 +32,12 @@ int PlaceBox(int place) { return IDC_SETUP_DESKTOP + place; }
 
 }  // namespace
 
-CSetupDlg::CSetupDlg(HWND owner, const SetupContext& context) : CDialog(IDD_SETUP, owner), context_(context) {}
+CSetupDlg::CSetupDlg(HWND owner, const SetupContext& context)
+    : CSetupDialogBase(IDD_SETUP, owner), context_(context) {}
 
 bool CSetupDlg::OnInit() {
     filling_ = true;
-    CenterOnDesktop(Handle());
+    CSetupDialogBase::OnInit();
     const CAppSettings& settings = context_.settings;
     SetItemText(IDC_SETUP_APP_FOLDER, ProposedProgramFolder());
     // A first installation always puts the program somewhere for good.
@@ -80,14 +80,6 @@ void CSetupDlg::FillShortcutPlaces() {
     CheckItem(IDC_SETUP_START_MENU, !startMenu.empty() && FileExists(ShortcutPath(startMenu)));
 }
 
-std::optional<LRESULT> CSetupDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HELP) {
-        HelpViewer().Show(Handle(), help_topic::kSetup);
-        return TRUE;
-    }
-    return CDialog::OnMessage(message, wParam, lParam);
-}
-
 bool CSetupDlg::OnCommand(int id, int code, HWND control) {
     if (code == EN_CHANGE) {
         if (filling_) return true;
@@ -95,7 +87,7 @@ bool CSetupDlg::OnCommand(int id, int code, HWND control) {
         if (id == IDC_SETUP_LIST_FOLDER) Select(IDC_SETUP_LISTS_WITH_APP, IDC_SETUP_LISTS_IN, IDC_SETUP_LISTS_IN);
         return true;
     }
-    if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
+    if (code != BN_CLICKED) return CSetupDialogBase::OnCommand(id, code, control);
     switch (id) {
     case IDC_SETUP_CHOOSE_APP_FOLDER:
         ChooseFolder("Choose Application Folder", ItemText(IDC_SETUP_APP_FOLDER), IDC_SETUP_APP_FOLDER,
@@ -109,14 +101,11 @@ bool CSetupDlg::OnCommand(int id, int code, HWND control) {
         ChooseFolder("Identify Start Menu Folder", ItemText(IDC_SETUP_START_MENU_FOLDER),
                      IDC_SETUP_START_MENU_FOLDER, IDC_SETUP_START_MENU);
         return true;
-    case IDHELP:
-        HelpViewer().Show(Handle(), help_topic::kSetup);
-        return true;
     case IDOK:
         SetupNow();
         return true;
     default:
-        return CDialog::OnCommand(id, code, control);
+        return CSetupDialogBase::OnCommand(id, code, control);
     }
 }
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/setup_install.h"
-#include "win/dialog.h"
+#include "app/setup_support.h"
 
-class CSetupDlg final : public win::CDialog {
+class CSetupDlg final : public CSetupDialogBase {
 public:
     CSetupDlg(HWND owner, const SetupContext& context);
 
@@ -20,7 +20,6 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::string ProposedProgramFolder() const;

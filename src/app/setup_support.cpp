@@ -1,5 +1,6 @@
 #include "app/setup_support.h"
 
+#include "dialogs/help.h"
 #include "win/handles.h"
 
 namespace {
@@ -95,13 +96,31 @@ ExtensionCall CallExtension(const std::string& folder, const char* entry) {
     return ExtensionCall::kCalled;
 }
 
-void CenterOnDesktop(HWND window) {
+bool CSetupDialogBase::OnInit() {
     RECT area{};
     RECT own{};
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0) || !::GetWindowRect(window, &own)) return;
-    int width = own.right - own.left;
-    int height = own.bottom - own.top;
-    ::SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
-                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0) && ::GetWindowRect(Handle(), &own)) {
+        int width = own.right - own.left;
+        int height = own.bottom - own.top;
+        ::SetWindowPos(Handle(), nullptr, area.left + (area.right - area.left - width) / 2,
+                       area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+std::optional<LRESULT> CSetupDialogBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HELP) {
+        HelpViewer().Show(Handle(), help_topic::kSetup);
+        return TRUE;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CSetupDialogBase::OnCommand(int id, int code, HWND control) {
+    if (id == IDHELP && code == BN_CLICKED) {
+        HelpViewer().Show(Handle(), help_topic::kSetup);
+        return true;
+    }
+    return CDialog::OnCommand(id, code, control);
 }

@@ -1,10 +1,13 @@
 // What Setup and Uninstall share: the program's files, its shortcut file,
-// the shell extension's entry points and careful file copying.
+// the shell extension's entry points, careful file copying and what their
+// dialogs have in common.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "win/dialog.h"
 
 namespace program_files {
 // In this order; the first is the program itself. When the program files
@@ -40,5 +43,12 @@ enum class ExtensionCall { kAbsent, kNotLoaded, kCalled };
 // ("DllRegisterServer" or "DllUnregisterServer") when it has one.
 ExtensionCall CallExtension(const std::string& folder, const char* entry);
 
-// Places a dialog in the middle of the desktop's work area.
-void CenterOnDesktop(HWND window);
+// The base of the Setup and Uninstall dialogs: in the middle of the
+// desktop, with the help at the Setup page (the Help button IDHELP and F1).
+class CSetupDialogBase : public win::CDialog {
+protected:
+    using CDialog::CDialog;
+    bool OnInit() override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, int code, HWND control) override;
+};

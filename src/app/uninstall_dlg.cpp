@@ -6,7 +6,6 @@
 #include "app/setup_support.h"
 #include "app/store/store_values.h"
 #include "browser/win32/open_target.h"
-#include "dialogs/help.h"
 #include "dialogs/messages.h"
 #include "resource.h"
 
@@ -17,35 +16,23 @@ constexpr int kBoxes[] = {IDC_UNINSTALL_FILES, IDC_UNINSTALL_SHORTCUTS, IDC_UNIN
 }  // namespace
 
 CUninstallDlg::CUninstallDlg(HWND owner, const SetupContext& context)
-    : CDialog(IDD_UNINSTALL, owner), context_(context) {}
+    : CSetupDialogBase(IDD_UNINSTALL, owner), context_(context) {}
 
 bool CUninstallDlg::OnInit() {
-    CenterOnDesktop(Handle());
+    CSetupDialogBase::OnInit();
     for (int box : kBoxes) CheckItem(box, true);
     ::ShowWindow(Handle(), SW_RESTORE);
     ::SetForegroundWindow(Handle());
     return true;
 }
 
-std::optional<LRESULT> CUninstallDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HELP) {
-        HelpViewer().Show(Handle(), help_topic::kSetup);
-        return TRUE;
-    }
-    return CDialog::OnMessage(message, wParam, lParam);
-}
-
 bool CUninstallDlg::OnCommand(int id, int code, HWND control) {
-    if (code == BN_CLICKED && id == IDHELP) {
-        HelpViewer().Show(Handle(), help_topic::kSetup);
-        return true;
-    }
     if (code == BN_CLICKED && id == IDOK) {
         UninstallNow();
         Close(IDOK);
         return true;
     }
-    return CDialog::OnCommand(id, code, control);
+    return CSetupDialogBase::OnCommand(id, code, control);
 }
 
 void CUninstallDlg::UninstallNow() {

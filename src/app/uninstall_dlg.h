@@ -6,16 +6,15 @@
 #include <windows.h>
 
 #include "app/setup_runs.h"
-#include "win/dialog.h"
+#include "app/setup_support.h"
 
-class CUninstallDlg final : public win::CDialog {
+class CUninstallDlg final : public CSetupDialogBase {
 public:
     CUninstallDlg(HWND owner, const SetupContext& context);
 
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void UninstallNow();

@@ -326,6 +326,17 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
     }
 }
 
+TEST_F(SetupTest, AnOldProgramFileThatCannotBeDeletedIsAskedAboutAndKept) {
+    win::UniqueFile reading(::CreateFileA((download + "ReadMe.txt").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CRecordingMessageBoxes boxes{IDYES, IDCANCEL, IDNO};  // create the folder; keep the old file; no launch
+    EXPECT_FALSE(Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)}).cancelled);
+    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "File Error", "Launch?"}));
+    EXPECT_NE(boxes.Shown()[1].text.find(download + "ReadMe.txt"), std::string::npos);
+    EXPECT_TRUE(Exists(download + "ReadMe.txt"));
+    EXPECT_TRUE(Exists(installed + "ReadMe.txt"));
+}
+
 TEST_F(SetupTest, AShellExtensionThatIsThereButCannotBeLoadedIsReported) {
     WriteFile(download + "VellinIE.dll", "not a library");
     CRecordingMessageBoxes boxes{IDYES, IDOK, IDNO};  // create the folder; the extension; no launch
