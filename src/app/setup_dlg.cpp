@@ -144,9 +144,13 @@ bool CSetupDlg::ReadChoices(SetupChoices& choices) const {
         return false;
     // Checked before anything is installed: a Start Menu folder that cannot
     // be had would otherwise leave the program without the shortcut asked for.
-    return !choices.shortcutChecked[kStartMenuPlace] ||
-           EnsureFolder(Handle(), choices.startMenuFolder, ItemText(IDC_SETUP_START_MENU_FOLDER), false, true,
-                        false);
+    if (!choices.shortcutChecked[kStartMenuPlace]) return true;
+    const std::string startMenu = ItemText(IDC_SETUP_START_MENU_FOLDER);
+    if (startMenu.size() < kShortestFolder) {
+        MsgBoxFromString(Handle(), IDS_NO_START_MENU_FOLDER, MsgBoxKind::kInformation);
+        return false;
+    }
+    return EnsureFolder(Handle(), choices.startMenuFolder, startMenu, false, true, false);
 }
 
 void CSetupDlg::SetupNow() {

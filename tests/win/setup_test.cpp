@@ -311,6 +311,8 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
          {Driver::Click(IDC_SETUP_START_MENU), SetText(IDC_SETUP_START_MENU_FOLDER, root.Path() + "No\\Programs")},
          {IDNO}, {"Create folder?"}},
         {"no program folder", {desktop, SetText(IDC_SETUP_APP_FOLDER, "")}, {IDOK}, {"Information Missing"}},
+        {"no Start Menu folder", {Driver::Click(IDC_SETUP_START_MENU), SetText(IDC_SETUP_START_MENU_FOLDER, "")},
+         {IDOK}, {"Information Missing"}},
     };
     for (Case& c : cases) {
         win::UniqueFile held;
