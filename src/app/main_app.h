@@ -44,8 +44,8 @@ struct AppEnvironment {
     // The program file; empty: the running module's own (GetModuleFileNameA).
     std::string programPath;
     // The Setup and Uninstall dialogs.
-    std::function<SetupOutcome(HWND owner, CAppSettings& settings)> runSetup = RunSetup;
-    std::function<bool(HWND owner, CAppSettings& settings)> runUninstall = RunUninstall;
+    std::function<SetupOutcome(HWND owner, const SetupContext& context)> runSetup = RunSetup;
+    std::function<bool(HWND owner, const SetupContext& context)> runUninstall = RunUninstall;
     // The Preferences sheet over `owner`, opened at `tab`, applying through
     // `host`; its result (IDOK after Done).
     std::function<INT_PTR(IPrefsHost& host, HWND owner, int tab)> runPreferences = RunPrefsSheet;

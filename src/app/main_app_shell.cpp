@@ -91,15 +91,17 @@ void CMainApp::SwitchMode(int mode, bool minimized) {
 void CMainApp::RunSetupOrUninstall() {
     lists_.CloseFiles();  // Setup may move them
     SetTrayIcon(NIM_DELETE, false);  // and shows the hidden window, owner of the dialogs
+    const SetupContext context{settings_, *environment_.registry, *environment_.launcher,
+                               [this](HWND owner) { RunPreferences(owner, kUrlListsTab); }};
     if (settings_.RunState == kRunUninstall) {
         // Started as "-uninstall" no settings were read (ViewMode 0): there is
         // nothing to go back to.
-        if (environment_.runUninstall(HiddenWindow(), settings_) || settings_.ViewMode == 0) {
+        if (environment_.runUninstall(HiddenWindow(), context) || settings_.ViewMode == 0) {
             ::PostQuitMessage(0);
             return;
         }
     } else {
-        SetupOutcome setup = environment_.runSetup(HiddenWindow(), settings_);
+        SetupOutcome setup = environment_.runSetup(HiddenWindow(), context);
         if ((setup.cancelled && settings_.RunState == kRunFirstRunSetup) || setup.endProgram) {
             settings_.RunState = kRunUninstall;  // nothing is saved
             ::PostQuitMessage(0);

@@ -1,6 +1,7 @@
 // Single shortcut files: Internet shortcuts (.url) read and written, shell
-// links (.lnk) read. The Favorites import and export use them, and so does
-// the main window when a shortcut file is dropped on it.
+// links (.lnk) read and written. The Favorites import and export use them,
+// the main window when a shortcut file is dropped on it, and Setup for the
+// program's own shortcuts.
 #pragma once
 
 #include <string>
@@ -25,3 +26,9 @@ int WriteUrlFile(const std::string& folder, std::string_view name, std::string_v
 // they can be read. 0, or -1 when the link cannot be read; always -1 where
 // the platform has no shell link object.
 int ReadShellLink(const std::string& path, std::string& target);
+
+// Writes the shell link `linkPath` pointing at `program`, with `description`.
+// 0, or -1 when the link object cannot be had or the file cannot be written;
+// always -1 where the platform has no shell link object.
+int CreateShellLink(const std::string& program, const std::string& linkPath,
+                    const std::string& description);

@@ -1,7 +1,8 @@
 // The application in process: start-up and end, the single-instance
 // handshake, the hidden window's messages (system commands, hot keys, the
-// mode and show/hide commands, the end of the session) and Setup and
-// Uninstall runs, which end as cancelled while their dialogs do not exist.
+// mode and show/hide commands, the end of the session) and what the start-up
+// makes of the Setup and Uninstall runs (their dialogs stand in here as
+// cancelled ones; setup_test.cpp drives the real ones).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -26,6 +27,8 @@ protected:
     AppShellTest() {
         listPath = folder.Path() + "Sample.txt";
         std::ofstream(listPath, std::ios::binary) << kList;
+        environment.runSetup = [](HWND, const SetupContext&) { return SetupOutcome{}; };
+        environment.runUninstall = [](HWND, const SetupContext&) { return false; };
     }
     ~AppShellTest() override {
         if (app) app->End();
@@ -161,6 +164,25 @@ TEST_F(AppShellTest, AFirstRunWhoseSetupIsCancelledEndsWritingNothing) {
     EXPECT_EQ(Main(), nullptr);
     app->End();
     EXPECT_TRUE(StoreIsEmpty());
+}
+
+// A first Setup that moved the program ends this run (the program may run
+// from its new place already); one that installed it where it is goes on.
+TEST_F(AppShellTest, AFirstSetupEndsTheRunOnlyWhenItMovedTheProgram) {
+    for (bool moved : {true, false}) {
+        environment.runSetup = [&](HWND, const SetupContext& context) {
+            context.settings.Lists.entries = {{"Sample", listPath, "-1,-1,-1"}};
+            context.settings.Lists.CurrentList = 0;
+            return SetupOutcome{false, moved};
+        };
+        EXPECT_EQ(Start(), !moved) << moved;
+        EXPECT_EQ(Main() != nullptr, !moved) << moved;
+        app->End();
+        EXPECT_EQ(StoreIsEmpty(), moved) << moved;
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
 }
 
 TEST_F(AppShellTest, AProgramNamedSetupRunsSetupEvenWithSettings) {
@@ -394,11 +416,11 @@ TEST_F(AppShellTest, SetupAndUninstallRunWithTheListFileLetGo) {
                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         writable = static_cast<bool>(file);
     };
-    environment.runSetup = [&](HWND, CAppSettings&) {
+    environment.runSetup = [&](HWND, const SetupContext&) {
         tryToWrite();
         return SetupOutcome{};
     };
-    environment.runUninstall = [&](HWND, CAppSettings&) {
+    environment.runUninstall = [&](HWND, const SetupContext&) {
         tryToWrite();
         return false;
     };

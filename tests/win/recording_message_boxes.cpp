@@ -5,6 +5,9 @@
 CRecordingMessageBoxes::CRecordingMessageBoxes(std::initializer_list<int> answers)
     : answers_(answers) {}
 
+CRecordingMessageBoxes::CRecordingMessageBoxes(const std::vector<int>& answers)
+    : answers_(answers.begin(), answers.end()) {}
+
 CRecordingMessageBoxes::~CRecordingMessageBoxes() {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were not asked for";
 }

@@ -23,6 +23,7 @@ class CRecordingMessageBoxes final : public IMessageBoxes {
 public:
     // Installs itself as the program's message boxes for its lifetime.
     explicit CRecordingMessageBoxes(std::initializer_list<int> answers = {});
+    explicit CRecordingMessageBoxes(const std::vector<int>& answers);
     ~CRecordingMessageBoxes();
 
     int Show(HWND owner, const std::string& text, const std::string& caption,

@@ -50,8 +50,9 @@ bool CAppSettings::RemoveSettings() {
                 software->DeleteSubkey(keys::kMakerKey.substr(keys::kMakerKey.find('\\') + 1));
     }
 
-    if (std::unique_ptr<store::StoreKey> uninstall =
-            registry_.Open(store::Root::kLocalMachine, keys::kUninstallKey))
-        uninstall->DeleteSubkey(keys::kUninstallEntry);
+    // Setup writes the uninstall entry for the user when the machine's is refused.
+    for (store::Root root : {store::Root::kLocalMachine, store::Root::kCurrentUser})
+        if (std::unique_ptr<store::StoreKey> uninstall = registry_.Open(root, keys::kUninstallKey))
+            uninstall->DeleteSubkey(keys::kUninstallEntry);
     return true;
 }

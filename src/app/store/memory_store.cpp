@@ -159,7 +159,7 @@ std::unique_ptr<StoreKey> MemoryStore::Open(Root root, std::string_view path) {
 }
 
 std::unique_ptr<StoreKey> MemoryStore::Create(Root root, std::string_view path) {
-    if (readOnly_) return nullptr;
+    if (readOnly_ || refusedRoot_ == static_cast<int>(root)) return nullptr;
     auto node = Walk(roots_[static_cast<int>(root)], path, true);
     return node ? std::make_unique<MemoryKey>(*this, node, true) : nullptr;
 }

@@ -41,6 +41,8 @@ public:
     void RemoveImage(const std::string& file);
     void FailWritesOf(std::string_view valueName);  // every write of this name fails
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }  // no key opens for writing
+    // No key below `root` opens for writing, as for a user who is no administrator.
+    void RefuseWritesUnder(Root root) { refusedRoot_ = static_cast<int>(root); }
     void SetShortPathFails(bool fails) { shortPathFails_ = fails; }
 
 private:
@@ -49,6 +51,7 @@ private:
     std::map<std::string, std::shared_ptr<const MemoryNode>> images_;  // null: corrupt file
     std::set<std::string, NoCaseLess> failingWrites_;
     bool readOnly_ = false;
+    int refusedRoot_ = -1;
     bool shortPathFails_ = false;
 };
 

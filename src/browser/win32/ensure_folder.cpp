@@ -48,12 +48,13 @@ bool EnsureFolder(HWND owner, std::string& folder, const std::string& path, bool
     if (MessageBoxes().Show(owner, kCreateText + folder, kCreateCaption, MsgBoxKind::kQuestionYesNo) != IDYES)
         return false;
     if (::CreateDirectoryA(folder.c_str(), nullptr)) return true;
-    // The parent may be missing too: it gets its own question.
+    // The parent may be missing too: it gets its own question. A missing
+    // drive, which cannot be created, is reported.
     std::string parent = folder.substr(0, folder.size() - 1);
     CutAtLastBackslash(parent);
     std::string parentFolder;
     if (parent.size() + 1 >= folder.size() ||
-        !EnsureFolder(owner, parentFolder, parent, false, true, false))
+        !EnsureFolder(owner, parentFolder, parent, false, true, true))
         return false;
     if (::CreateDirectoryA(folder.c_str(), nullptr)) return true;
     MessageBoxes().Show(owner, kCannotCreateText + folder, kCannotCreateCaption, MsgBoxKind::kExclamation);

@@ -1,5 +1,5 @@
-// Reading a shell link through the shell's link object. COM is entered for
-// the call when the thread has not entered it yet.
+// Reading and writing shell links through the shell's link object. COM is
+// entered for the call when the thread has not entered it yet.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -47,22 +47,33 @@ private:
 const DWORD kResolveFlags = static_cast<DWORD>(SLR_NO_UI) | SLR_NOUPDATE | SLR_NOSEARCH |
                             SLR_NOTRACK | (1000u << 16);
 
+// The link object with its file interface; false when either cannot be had.
+bool MakeLinkObject(ComPointer<IShellLinkA>& link, ComPointer<IPersistFile>& file) {
+    return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                        link.OutVoid())) &&
+           SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.OutVoid()));
+}
+
+// The ANSI path as the file interface takes it; empty when it cannot be converted.
+std::wstring WidePath(const std::string& path) {
+    int wideLength = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (wideLength <= 0) return {};
+    std::wstring widePath(static_cast<std::size_t>(wideLength), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), wideLength);
+    widePath.resize(static_cast<std::size_t>(wideLength - 1));
+    return widePath;
+}
+
 }  // namespace
 
 int ReadShellLink(const std::string& path, std::string& target) {
     ComScope com;
     if (!com.Usable()) return -1;
     ComPointer<IShellLinkA> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  link.OutVoid())))
-        return -1;
     ComPointer<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid()))) return -1;
-    int wideLength = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (wideLength <= 0) return -1;
-    std::wstring widePath(static_cast<std::size_t>(wideLength), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), wideLength);
-    if (FAILED(file->Load(widePath.c_str(), STGM_READ))) return -1;
+    if (!MakeLinkObject(link, file)) return -1;
+    std::wstring widePath = WidePath(path);
+    if (widePath.empty() || FAILED(file->Load(widePath.c_str(), STGM_READ))) return -1;
     if (FAILED(link->Resolve(nullptr, kResolveFlags))) return -1;
 
     char buffer[MAX_PATH * 4] = {};
@@ -72,4 +83,18 @@ int ReadShellLink(const std::string& path, std::string& target) {
     char arguments[INFOTIPSIZE * 4] = {};
     if (SUCCEEDED(link->GetArguments(arguments, sizeof arguments))) target.append(" ").append(arguments);
     return 0;
+}
+
+int CreateShellLink(const std::string& program, const std::string& linkPath,
+                    const std::string& description) {
+    ComScope com;
+    if (!com.Usable()) return -1;
+    ComPointer<IShellLinkA> link;
+    ComPointer<IPersistFile> file;
+    if (!MakeLinkObject(link, file)) return -1;
+    link->SetPath(program.c_str());
+    link->SetDescription(description.c_str());
+    std::wstring widePath = WidePath(linkPath);
+    if (widePath.empty() || widePath.size() >= MAX_PATH) return -1;
+    return SUCCEEDED(file->Save(widePath.c_str(), TRUE)) ? 0 : -1;
 }
