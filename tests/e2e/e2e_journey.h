@@ -1,0 +1,64 @@
+// What every journey starts from: no settings of the program anywhere (the
+// registry key and its backup file are removed before and after), a folder
+// of its own for the list files, and the settings a previous run would have
+// left, written through the program's own settings code.
+//
+// All journeys share the one Wine prefix of the test run (a fresh prefix
+// costs seconds each); each still starts from nothing of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/settings/app_settings.h"
+#include "app/win32/registry_store.h"
+#include "e2e_driver.h"
+#include "registry_test_support.h"
+
+namespace e2e {
+
+class Journey : public ::testing::Test {
+protected:
+    Journey() { DeleteSettingsBackup(); }
+    ~Journey() override { DeleteSettingsBackup(); }
+
+    std::string Path(const std::string& name) const { return folder.Path() + name; }
+
+    // Stores the lists (name and file name in the journey's folder) with the
+    // first one current, the mode, and whatever `adjust` changes.
+    void StoreSettings(const std::vector<std::string>& listNames, int viewMode,
+                       const std::function<void(CAppSettings&)>& adjust = {}) {
+        CAppSettings stored(registry);
+        stored.AppFolder = folder.Path();
+        stored.LoadSettings();
+        for (const std::string& name : listNames) stored.Lists.entries.push_back({name, Path(name + ".txt")});
+        stored.Lists.CurrentList = listNames.empty() ? -1 : 0;
+        stored.ViewMode = viewMode;
+        if (adjust) adjust(stored);
+        ASSERT_TRUE(stored.SaveSettings(false, nullptr));
+    }
+    CAppSettings StoredSettings() {
+        CAppSettings stored(registry);
+        stored.AppFolder = folder.Path();
+        stored.LoadSettings();
+        return stored;
+    }
+
+    // The level list boxes and fields of the Regular and Organize window.
+    static HWND Box(HWND main, int level) { return Control(main, 1024 + level); }
+    static HWND NameField(HWND main, int level) { return Control(main, 1000 + level); }
+
+    registry_test::ScopedKeyTree maker{HKEY_CURRENT_USER, "Software\\Corvain"};
+    registry_test::ScratchFolder folder;
+    RegistryStore registry;
+
+private:
+    // The program keeps a copy of its settings beside itself and takes them
+    // from there when the registry has none.
+    static void DeleteSettingsBackup() { ::DeleteFileA((ProgramFolder() + "Vellin.sav").c_str()); }
+};
+
+}  // namespace e2e
