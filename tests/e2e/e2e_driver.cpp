@@ -296,8 +296,10 @@ bool Program::Answer(const std::string& part, int button) const {
     return WaitUntil([&] { return !::IsWindow(box); });
 }
 
+void Program::RequestClose() const { ::PostMessageA(Hidden(), WM_CLOSE, 0, 0); }
+
 bool Program::Close() const {
-    ::PostMessageA(Hidden(), WM_CLOSE, 0, 0);
+    RequestClose();
     DWORD code = 1;
     return Ended(code) && code == 0;
 }

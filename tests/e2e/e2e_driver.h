@@ -100,8 +100,9 @@ public:
     // Waits for that message box, presses `button` and waits until it is gone.
     bool Answer(const std::string& part, int button) const;
 
-    // The close request a user's Exit gives; true when the program ended
-    // with exit code 0 within the bound.
+    // The close request a user's Exit gives (posted: prompts may follow).
+    void RequestClose() const;
+    // The close request; true when the program ended with exit code 0.
     bool Close() const;
     bool Ended(DWORD& code, DWORD boundMs = kBoundMs) const;
     void Kill() const;

@@ -16,6 +16,7 @@
 #include "app/settings/app_settings.h"
 #include "app/win32/registry_store.h"
 #include "e2e_driver.h"
+#include "model/url_list_file.h"
 #include "registry_test_support.h"
 
 namespace e2e {
@@ -45,6 +46,20 @@ protected:
         stored.AppFolder = folder.Path();
         stored.LoadSettings();
         return stored;
+    }
+
+    // The list file as the model reads it: one line per entry, indented by
+    // its level, an alias marked with "=".
+    static std::vector<std::string> Outline(const std::string& path) {
+        CUrlListFile list;
+        list.Load(path);
+        std::vector<std::string> lines;
+        for (int item = list.First(); item != 0; item = list.Next(item)) {
+            const bool alias = list.Item(item).Has(ItemFlags::kAlias);
+            lines.push_back(std::string(static_cast<std::size_t>(list.Level(item)), ' ') + (alias ? "=" : "") +
+                            std::string(list.DisplayName(item)));
+        }
+        return lines;
     }
 
     // The level list boxes and fields of the Regular and Organize window.
