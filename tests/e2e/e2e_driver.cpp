@@ -179,8 +179,10 @@ void PressKey(HWND control, UINT virtualKey) {
 }
 
 bool Chord(HWND window, std::initializer_list<WORD> keys) {
-    ::SetForegroundWindow(window);
-    if (!WaitUntil([&] { return ::GetForegroundWindow() == window; })) return false;
+    if (window) {
+        ::SetForegroundWindow(window);
+        if (!WaitUntil([&] { return ::GetForegroundWindow() == window; })) return false;
+    }
     std::vector<INPUT> inputs;
     for (WORD key : keys) {
         INPUT input{};

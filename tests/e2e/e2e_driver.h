@@ -62,7 +62,8 @@ bool TypeOver(HWND field, const std::string& characters);
 // A key pressed and released while `control` has the focus (posted).
 void PressKey(HWND control, UINT virtualKey);
 // A chord such as {VK_CONTROL, VK_TAB} through the system's input, with
-// `window` in front: for accelerators, which read the modifier keys' state.
+// `window` in front: for accelerators, which read the modifier keys' state,
+// and (with no window) for global hot keys.
 bool Chord(HWND window, std::initializer_list<WORD> keys);
 // A click on an entry as the list box reports it to its dialog: the
 // selection moves and the parent gets LBN_SELCHANGE.
