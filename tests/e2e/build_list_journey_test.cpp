@@ -108,7 +108,7 @@ TEST_F(BuildListJourney, WhatIsTypedInPlaceIsSavedAsTheModelWritesItAndComesBack
                   (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
         Screenshot(main, "build-list-typed");
         ASSERT_TRUE(Chord(main, {VK_CONTROL, 'S'}));
-        ASSERT_TRUE(WaitUntil([&] { return !ReadFile(listPath).empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return FileSize(listPath) > 0; }));
         ASSERT_TRUE(program.Close());
     }
     registry_test::ScratchFolder expected;

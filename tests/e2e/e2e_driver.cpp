@@ -21,6 +21,12 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+long long FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 std::vector<std::string> FileNames(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
@@ -296,6 +302,15 @@ bool Program::Answer(const std::string& part, int button) const {
     if (!box) return false;
     ClickButton(box, button);
     return WaitUntil([&] { return !::IsWindow(box); });
+}
+
+std::string Program::Windows() const {
+    std::string description;
+    FindTopWindow(id_, [&](HWND w) {
+        description += ClassOf(w) + " \"" + Text(w) + "\": " + StaticTexts(w) + "\n";
+        return false;
+    });
+    return description;
 }
 
 void Program::RequestClose() const { ::PostMessageA(Hidden(), WM_CLOSE, 0, 0); }

@@ -29,6 +29,9 @@ using browser_test::ProgramFolder;
 using browser_test::ReadFile;
 bool WriteFile(const std::string& path, const std::string& bytes);
 bool Exists(const std::string& path);
+// The size without opening the file (-1: none). A file the program may be
+// replacing is watched this way: a reader holding it open makes the save fail.
+long long FileSize(const std::string& path);
 std::vector<std::string> FileNames(const std::string& folder);  // sorted, without "." and ".."
 
 // --- reading windows of another process --------------------------------
@@ -100,6 +103,10 @@ public:
     HWND WaitForMessageBox(const std::string& part) const;
     // Waits for that message box, presses `button` and waits until it is gone.
     bool Answer(const std::string& part, int button) const;
+
+    // Its visible top-level windows with their captions and texts, for a
+    // failure's message.
+    std::string Windows() const;
 
     // The close request a user's Exit gives (posted: prompts may follow).
     void RequestClose() const;

@@ -23,7 +23,12 @@ namespace e2e {
 
 class Journey : public ::testing::Test {
 protected:
-    Journey() { DeleteSettingsBackup(); }
+    Journey() {
+        DeleteSettingsBackup();
+        // The pointer left over a control would put that control's help in
+        // the status line: it rests in the screen's far corner instead.
+        ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
     ~Journey() override { DeleteSettingsBackup(); }
 
     std::string Path(const std::string& name) const { return folder.Path() + name; }
@@ -35,6 +40,7 @@ protected:
         CAppSettings stored(registry);
         stored.AppFolder = folder.Path();
         stored.LoadSettings();
+        stored.Lists.entries.clear();
         for (const std::string& name : listNames) stored.Lists.entries.push_back({name, Path(name + ".txt")});
         stored.Lists.CurrentList = listNames.empty() ? -1 : 0;
         stored.ViewMode = viewMode;
