@@ -2,19 +2,16 @@
 // mouse input: a link dragged in from a browser-like source onto the titles
 // column, and a title dragged out of the window onto a recording drop target.
 // The other side is a helper program (drag_source.exe, drop_target.exe).
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
 
+#include "e2e_journey.h"
 #include "html_format_check.h"
 #include "input_steps.h"
-#include "program_under_test.h"
 #include "resource.h"
-#include "window_picture.h"
 
 namespace {
 
@@ -24,18 +21,6 @@ using namespace std::string_literals;
 // The main window where neither helper window covers it: the drag source
 // sits in the top left corner, the drop target to the right.
 constexpr POINT kMainWindowAt = {160, 140};
-
-std::wstring WideText(HWND window) {
-    wchar_t text[512] = {};
-    ::SendMessageW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-std::wstring EntryText(HWND box, int index) {
-    wchar_t text[512] = {};
-    ::SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 POINT Center(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
@@ -63,15 +48,15 @@ DropReport ReadDropReport(const std::string& path) {
     return report;
 }
 
-class AppDragDropTest : public StoredListTest {
+class AppDragDropTest : public Journey {
 protected:
     void SetUp() override {
-        StoreSettings();
-        app_.emplace(StartProgram());
+        WriteFile(Path("Sample.txt"), "<1>News\n<2>Daily\nhttp://news\tNews\n");
+        StoreSettings({"Sample"}, kViewRegular);
+        app_.emplace();
         ASSERT_TRUE(*app_);
-        app_->WaitUntilIdle();
-        HWND hidden = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (hidden = HiddenWindow()) && (main_ = MainWindowOf(hidden)); }));
+        main_ = app_->WaitForMain();
+        ASSERT_NE(main_, nullptr);
         ::SetWindowPos(main_, nullptr, kMainWindowAt.x, kMainWindowAt.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         titles_ = ::GetDlgItem(main_, IDC_TITLE_LIST);
@@ -80,7 +65,6 @@ protected:
     void TearDown() override {
         // A test that stopped half-way must not leave the button held for the next.
         if (::GetAsyncKeyState(VK_LBUTTON) < 0) input_steps::Button(MOUSEEVENTF_LEFTUP);
-        if (app_) app_->Terminate();
     }
 
     int TitleCount() const { return static_cast<int>(::SendMessageW(titles_, LB_GETCOUNT, 0, 0)); }
@@ -90,7 +74,7 @@ protected:
         return frame;
     }
 
-    std::optional<Process> app_;
+    std::optional<Program> app_;  // killed when the test ends
     HWND main_ = nullptr;
     HWND titles_ = nullptr;
 };
@@ -100,8 +84,9 @@ TEST_F(AppDragDropTest, ALinkDraggedOntoTheTitlesColumnBecomesANewTitle) {
     ::GetWindowRect(titles_, &column);
     const POINT target = Center(column);
     const int titles = TitleCount();
-    Process source("\"" + ProgramFolder() + "drag_source.exe\" " + std::to_string(target.x) + " " +
-                   std::to_string(target.y) + " http://example.org/dropped \"Dropped page\"");
+    Program source(std::to_string(target.x) + " " + std::to_string(target.y) +
+                       " http://example.org/dropped \"Dropped page\"",
+                   "drag_source.exe");
     ASSERT_TRUE(source);
     DWORD effect = 0xBAD;
     ASSERT_TRUE(source.Ended(effect));
@@ -109,35 +94,33 @@ TEST_F(AppDragDropTest, ALinkDraggedOntoTheTitlesColumnBecomesANewTitle) {
 
     // The drop opened a new title with the link's URL and name; adding it
     // puts it in the column.
-    EXPECT_EQ(WideText(::GetDlgItem(main_, IDC_URL)), L"http://example.org/dropped");
-    EXPECT_EQ(WideText(::GetDlgItem(main_, IDC_TITLE_NAME)), L"Dropped page");
+    EXPECT_EQ(ControlText(main_, IDC_URL), "http://example.org/dropped");
+    EXPECT_EQ(ControlText(main_, IDC_TITLE_NAME), "Dropped page");
     const HWND add = ::GetDlgItem(main_, IDC_NEW_TITLE);
     ::SendMessageW(main_, WM_COMMAND, MAKEWPARAM(IDC_NEW_TITLE, BN_CLICKED), reinterpret_cast<LPARAM>(add));
     ASSERT_EQ(TitleCount(), titles + 1);
-    bool listed = false;
-    for (int i = 0; i < TitleCount(); ++i) listed = listed || EntryText(titles_, i) == L"Dropped page";
-    EXPECT_TRUE(listed);
-    if (CanTakePictures()) {
-        EXPECT_TRUE(SaveWindowPicture(main_, "e2e_link_dropped_on_titles"));
-    }
+    const std::vector<std::string> listed = ListTexts(titles_);
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "Dropped page"), listed.end());
+    Screenshot(main_, "link_dropped_on_titles");
 }
 
 TEST_F(AppDragDropTest, ATitleDraggedOutArrivesInAnotherProgramWithItsThreeFormats) {
     const RECT frame = MainWindowRect();
     const RECT drop = {frame.right + 20, frame.top, frame.right + 220, frame.top + 200};
     ASSERT_LE(drop.right, ::GetSystemMetrics(SM_CXSCREEN)) << "the main window leaves no room for the target";
-    const std::string reportPath = folder.Path() + "drop.txt";
-    Process target("\"" + ProgramFolder() + "drop_target.exe\" \"" + reportPath + "\" " +
-                   std::to_string(drop.left) + " " + std::to_string(drop.top) + " 200 200");
+    const std::string reportPath = Path("drop.txt");
+    Program target("\"" + reportPath + "\" " + std::to_string(drop.left) + " " + std::to_string(drop.top) +
+                       " 200 200",
+                   "drop_target.exe");
     ASSERT_TRUE(target);
     HWND targetWindow = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (targetWindow = ::FindWindowA("VellinorTestDropTarget", nullptr)); }));
     const auto captured = [&] {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
-        return ::GetGUIThreadInfo(app_->ThreadId(), &info) ? info.hwndCapture : nullptr;
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main_, nullptr), &info) ? info.hwndCapture : nullptr;
     };
-    const auto caption = [&] { return WideText(targetWindow); };
+    const auto caption = [&] { return Text(targetWindow); };
 
     // Press on the first title: the column follows the pointer until it
     // leaves the window, then the drag loop takes the pointer over. Either
@@ -153,7 +136,7 @@ TEST_F(AppDragDropTest, ATitleDraggedOutArrivesInAnotherProgramWithItsThreeForma
     input_steps::MoveTo({drop.left + 40, drop.top + 40});
     ASSERT_TRUE(WaitUntil([&] { return captured() && captured() != titles_; })) << "the drag loop never started";
     input_steps::MoveTo(Center(drop));
-    const bool entered = WaitUntil([&] { return caption() == L"entered"; });
+    const bool entered = WaitUntil([&] { return caption() == "entered"; });
     input_steps::Button(MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(entered);
     DWORD code = 1;

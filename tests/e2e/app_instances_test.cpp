@@ -1,68 +1,68 @@
 // vellinor.exe as a user starts it: on stored settings, once and a second
-// time while it runs, with "-uninstall", and on a first run.
-#include <gtest/gtest.h>
+// time while it runs, with "-uninstall" cancelled, and on a first run whose
+// Setup is cancelled. The test finds the running program by its hidden
+// window's class "VELLIN" and the main window as the visible window that the
+// hidden one owns.
+#include "e2e_journey.h"
 
-#include "app/settings/app_settings.h"
-#include "program_under_test.h"
-
+namespace e2e {
 namespace {
 
-using namespace e2e;
-
-class AppInstancesTest : public StoredListTest {
+class AppInstancesTest : public Journey {
 protected:
-    std::string StoredProgramPath() {
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        return stored.PreviousProgramPath;
+    // What a previous run would have left: the list as current, no program path.
+    void StoreSample() {
+        WriteFile(Path("Sample.txt"), "<1>News\n<2>Daily\nhttp://news\tNews\n");
+        StoreSettings({"Sample"}, kViewRegular);
     }
 };
 
 TEST_F(AppInstancesTest, ASecondStartBringsTheFirstWindowBackAndEndsByItself) {
-    StoreSettings();
-    Process first = StartProgram();
-    ASSERT_TRUE(first);
-    first.WaitUntilIdle();
-    HWND hidden = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (hidden = HiddenWindow()) && MainWindowOf(hidden); }));
-    HWND main = MainWindowOf(hidden);
+    StoreSample();
+    Program first;
+    const HWND main = first.WaitForMain();
+    ASSERT_TRUE(main);
+    const HWND hidden = first.Hidden();
 
     // Minimized to its taskbar button (sent: done when the call returns).
     ::SendMessageA(hidden, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_FALSE(::IsWindowVisible(main));
+    ASSERT_FALSE(IsShown(main));
 
     {
-        Process second = StartProgram();
+        Program second;
         ASSERT_TRUE(second);
         DWORD code = 1;
         ASSERT_TRUE(second.Ended(code));
         EXPECT_EQ(code, 0u);
     }
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-    EXPECT_EQ(HiddenWindow(), hidden);
+    EXPECT_TRUE(WaitUntil([&] { return IsShown(main); }));
+    EXPECT_EQ(first.Hidden(), hidden);
 
     // Closing the application ends it with its settings written.
-    ::PostMessageA(hidden, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    ASSERT_TRUE(first.Ended(code));
-    EXPECT_EQ(code, 0u);
-    EXPECT_EQ(::lstrcmpiA(StoredProgramPath().c_str(), ProgramPath().c_str()), 0) << StoredProgramPath();
+    ASSERT_TRUE(first.Close());
+    const std::string stored = StoredSettings().PreviousProgramPath;
+    EXPECT_EQ(::lstrcmpiA(stored.c_str(), (ProgramFolder() + "vellinor.exe").c_str()), 0) << stored;
 }
 
-TEST_F(AppInstancesTest, AnUninstallRunEndsWithoutTouchingTheSettings) {
-    StoreSettings();
-    Process uninstall = StartProgram("-uninstall");
+TEST_F(AppInstancesTest, ACancelledUninstallEndsWithoutTouchingTheSettings) {
+    StoreSample();
+    Program uninstall("-uninstall");
     ASSERT_TRUE(uninstall);
+    const HWND dialog = uninstall.WaitForDialog("Uninstall Vellinor");
+    ASSERT_TRUE(dialog) << uninstall.Windows();
+    ClickButton(dialog, IDCANCEL);
     DWORD code = 1;
     ASSERT_TRUE(uninstall.Ended(code));
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(StoredProgramPath(), "");
+    EXPECT_EQ(StoredSettings().PreviousProgramPath, "");
 }
 
-TEST_F(AppInstancesTest, AFirstRunEndsAsACancelledSetupAndWritesNothing) {
-    Process firstRun = StartProgram();
+TEST_F(AppInstancesTest, ACancelledFirstSetupEndsTheRunAndWritesNothing) {
+    Program firstRun;
     ASSERT_TRUE(firstRun);
+    const HWND dialog = firstRun.WaitForDialog("Setup Vellinor");
+    ASSERT_TRUE(dialog) << firstRun.Windows();
+    ClickButton(dialog, IDCANCEL);
     DWORD code = 1;
     ASSERT_TRUE(firstRun.Ended(code));
     EXPECT_EQ(code, 0u);
@@ -70,3 +70,4 @@ TEST_F(AppInstancesTest, AFirstRunEndsAsACancelledSetupAndWritesNothing) {
 }
 
 }  // namespace
+}  // namespace e2e

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "message_pump.h"
+#include "win/handles.h"
 
 #ifndef VELLINOR_SCREENSHOT_DIR
 #define VELLINOR_SCREENSHOT_DIR "screenshots"
@@ -40,10 +41,17 @@ bool SaveWindowPicture(HWND window, const std::string& name, win::IMessageFilter
                           std::to_string(rect.right - rect.left) + "x" +
                           std::to_string(rect.bottom - rect.top) + "+" + std::to_string(rect.left) +
                           "+" + std::to_string(rect.top) + " +repage " + path;
+    // The Unix program gets standard handles of its own: given the test's,
+    // it has been seen to leave the test's output closed behind it.
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const win::UniqueHandle nothing(::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  &inherited, OPEN_EXISTING, 0, nullptr));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nothing.Get();
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                           &process))
         return false;
     if (process.hProcess) ::CloseHandle(process.hProcess);

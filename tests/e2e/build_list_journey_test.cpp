@@ -1,0 +1,132 @@
+// A list built from nothing in the Organize view, typed in place: two
+// categories, two subcategories, titles, a separator, a drag, a sort; saved
+// with Ctrl+S, the program ended and started again. The file on disk is byte
+// for byte what the list model writes after the same steps.
+#include "e2e_journey.h"
+#include "model/title_text.h"
+#include "model/url_list_file.h"
+#include "resource.h"
+
+namespace e2e {
+namespace {
+
+// One step of the journey, done once by the user in the window and once on
+// the model.
+struct Step {
+    enum Kind { kAdd, kSelect, kSeparator, kSort, kDrag } kind;
+    int level;
+    std::string name;
+    std::string url;
+    int from;
+    int to;
+};
+
+Step Add(int level, const std::string& name, const std::string& url = {}) {
+    return {Step::kAdd, level, name, url, 0, 0};
+}
+Step On(Step::Kind kind, int level, int from = 0, int to = 0) { return {kind, level, {}, {}, from, to}; }
+
+const std::vector<Step> kSteps = {
+    Add(kCategory, "Home"),
+    Add(kCategory, "Work"),
+    Add(kSubcategory, "Tools"),
+    Add(kSubcategory, "Docs"),
+    Add(kTitle, "Zeta", "http://zeta.example/"),
+    Add(kTitle, "Alpha", "https://alpha.example/a?b=1"),
+    Add(kTitle, "Mid", "ftp://mid.example/"),
+    On(Step::kDrag, kTitle, 2, 0),  // Zeta, Alpha, Mid: no longer in order,
+    Add(kTitle, "Beta", "mailto:beta@example.com"),  // so Beta goes last
+    On(Step::kSelect, kTitle, 2),
+    On(Step::kSeparator, kTitle),  // above Mid
+    On(Step::kSort, kTitle),       // each run between separators on its own
+};
+
+std::string ModelResult(const std::string& path) {
+    WriteFile(path, "");
+    CUrlListFile list;
+    list.Load(path);
+    for (const Step& step : kSteps) {
+        switch (step.kind) {
+        case Step::kAdd: {
+            const std::string text =
+                step.level == kTitle ? ComposeTitleText(step.url, step.name, 0, {}, {}, 0) : step.name;
+            list.Select(step.level, list.AddItem(step.level, text, step.name));
+            break;
+        }
+        case Step::kSelect: list.Select(step.level, step.from); break;
+        case Step::kSeparator: list.InsertSeparator(step.level); break;
+        case Step::kSort: list.SortLevel(step.level); break;
+        case Step::kDrag: list.MoveInView(step.level, step.from, step.to); break;
+        }
+    }
+    list.Save();
+    return ReadFile(path);
+}
+
+class BuildListJourney : public Journey {
+protected:
+    // New when the level is not being typed already, the name typed over the
+    // field (a title's URL too), Enter.
+    static void AddInPlace(HWND main, const Step& step) {
+        const HWND box = Box(main, step.level);
+        const HWND name = NameField(main, step.level);
+        const std::size_t before = ListTexts(box).size();
+        if (ListSelection(box) >= 0 || IsReadOnly(name)) Command(main, IDC_NEW_CATEGORY + step.level);
+        ASSERT_TRUE(TypeOver(name, step.name));
+        HWND last = name;
+        if (step.level == kTitle) {
+            last = Control(main, IDC_URL);
+            ASSERT_TRUE(TypeOver(last, step.url));
+        }
+        PressKey(last, VK_RETURN);
+        ASSERT_TRUE(WaitUntil([&] { return ListTexts(box).size() == before + 1; })) << step.name;
+    }
+    static void Do(HWND main, const Step& step) {
+        const HWND box = Box(main, step.level);
+        const std::vector<std::string> before = ListTexts(box);
+        switch (step.kind) {
+        case Step::kAdd: AddInPlace(main, step); return;
+        case Step::kSelect: SelectEntry(box, step.from); return;
+        case Step::kSeparator: Command(main, ID_INSERT_SEPARATOR + step.level); break;
+        case Step::kSort: Command(main, IDC_SORT_CATEGORIES + step.level); break;
+        case Step::kDrag: DragEntry(box, step.from, step.to); break;
+        }
+        EXPECT_TRUE(WaitUntil([&] { return ListTexts(box) != before; })) << "step " << step.kind;
+    }
+};
+
+TEST_F(BuildListJourney, WhatIsTypedInPlaceIsSavedAsTheModelWritesItAndComesBack) {
+    const std::string listPath = Path("Built.txt");
+    ASSERT_TRUE(WriteFile(listPath, ""));
+    StoreSettings({"Built"}, kViewOrganize);
+    {
+        Program program;
+        const HWND main = program.WaitForMain();
+        ASSERT_TRUE(main);
+        for (const Step& step : kSteps) ASSERT_NO_FATAL_FAILURE(Do(main, step));
+        EXPECT_EQ(ListTexts(Box(main, kTitle)),
+                  (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
+        Screenshot(main, "build-list-typed");
+        ASSERT_TRUE(Chord(main, {VK_CONTROL, 'S'}));
+        ASSERT_TRUE(WaitUntil([&] { return FileSize(listPath) > 0; }));
+        ASSERT_TRUE(program.Close());
+    }
+    registry_test::ScratchFolder expected;
+    EXPECT_EQ(ReadFile(listPath), ModelResult(expected.Path() + "Built.txt"));
+
+    CAppSettings stored = StoredSettings();
+    EXPECT_EQ(stored.ViewMode, kViewOrganize);
+    EXPECT_EQ(stored.Lists.entries.at(0).start, "1,0,4");
+
+    Program again;
+    const HWND main = again.WaitForMain();
+    ASSERT_TRUE(main);
+    EXPECT_EQ(ListTexts(Box(main, kCategory)), (std::vector<std::string>{"Home", "Work"}));
+    EXPECT_EQ(ListTexts(Box(main, kSubcategory)), (std::vector<std::string>{"Docs", "Tools"}));
+    EXPECT_EQ(ListTexts(Box(main, kTitle)), (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
+    Screenshot(main, "build-list-again");
+    EXPECT_TRUE(again.Close());
+}
+
+}  // namespace
+}  // namespace e2e

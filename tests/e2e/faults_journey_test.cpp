@@ -1,0 +1,145 @@
+// What goes wrong around a list file: a read-only list, a missing one, a
+// save that the disk refuses, and the program killed in the middle of saving
+// a large list. The list file on disk is never harmed.
+#include <cstdio>
+#include <optional>
+#include <random>
+
+#include "e2e_journey.h"
+#include "resource.h"
+
+namespace e2e {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr char kSmallList[] = "<1>News\n<2>Daily\nhttp://one.example/\tOne\nhttp://two.example/\tTwo\n";
+
+class FaultsJourney : public Journey {
+protected:
+    std::string List() const { return Path("Faulty.txt"); }
+    HWND StartOn(const std::string& content, int viewMode) {
+        if (!content.empty()) WriteFile(List(), content);
+        StoreSettings({"Faulty"}, viewMode);
+        return program.emplace().WaitForMain();
+    }
+
+    std::optional<Program> program;
+};
+
+// Another program reads the list and lets nobody write it. (The read-only
+// attribute does the same on Windows; Wine running as root ignores it.)
+TEST_F(FaultsJourney, AReadOnlyListIsShownWithItsNoticeAndStaysOutOfTheOrganizeView) {
+    WriteFile(List(), kSmallList);
+    const win::UniqueHandle reader(
+        ::CreateFileA(List().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const HWND main = StartOn("", kViewOrganize);
+    ASSERT_TRUE(main);
+    const HWND notice = program->WaitForDialog("Read Only File");
+    ASSERT_TRUE(notice) << program->Windows();
+    Screenshot(notice, "faults-read-only-notice");
+    ClickButton(notice, IDC_PROMPT_CHECK);  // do not warn again
+    ClickButton(notice, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(notice); }));
+
+    Command(main, ID_ORGANIZE_MODE);
+    EXPECT_FALSE(IsShown(NameField(main, kCategory))) << "still the Regular view";
+    EXPECT_NE(ControlText(main, IDC_STATUS_LINE).find("(read only)"), std::string::npos);
+    EXPECT_TRUE(program->Close());
+    EXPECT_EQ(ReadFile(List()), kSmallList);
+    EXPECT_TRUE(StoredSettings().Options.NoReadOnlyWarning);
+}
+
+TEST_F(FaultsJourney, AMissingListIsCreatedWhenTheUserSaysSo) {
+    const HWND main = StartOn("", kViewRegular);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(program->WaitForMessageBox("does not exist. Shall I create it?"));
+    Screenshot(program->WaitForMessageBox("Shall I create it?"), "faults-create-prompt");
+    ASSERT_TRUE(program->Answer("Shall I create it?", IDYES));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(main, IDC_STATUS_LINE).find("Faulty (0 URLs)") != std::string::npos; }));
+    EXPECT_TRUE(program->Close());
+    EXPECT_EQ(ReadFile(List()), "");
+    EXPECT_TRUE(Exists(List()));
+}
+
+// Another program holds the list file open without letting it be replaced:
+// the save fails after the new content is written beside it.
+TEST_F(FaultsJourney, ASaveTheDiskRefusesLeavesTheFileAndKeepsTheChangesUntilItSucceeds) {
+    const HWND main = StartOn(kSmallList, kViewOrganize);
+    ASSERT_TRUE(main);
+    Command(main, IDC_DELETE_TITLE);  // One, selected at the start
+    ASSERT_EQ(ListTexts(Box(main, kTitle)), Lines{"Two"});
+    win::UniqueHandle holder(::CreateFileA(List().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(holder.Get(), INVALID_HANDLE_VALUE);
+
+    for (const int answer : {IDABORT, IDRETRY}) {
+        PostCommand(main, ID_SAVE_LIST);
+        const HWND box = program->WaitForMessageBox("Sorry, I am not able to save the URL list file");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(ReadFile(List()), kSmallList);
+        for (const std::string& name : FileNames(folder.Path()))
+            EXPECT_NE(name[0], '~') << "nothing left half-written: " << name;
+        if (answer == IDRETRY) {
+            Screenshot(box, "faults-save-failed");
+            holder.Reset();
+        }
+        ClickButton(box, answer);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+        EXPECT_EQ(ListTexts(Box(main, kTitle)), Lines{"Two"}) << "the change is kept";
+    }
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(List()) != static_cast<long long>(sizeof kSmallList - 1); }));
+    EXPECT_EQ(Outline(List()), (Lines{"News", " Daily", "  Two"}));
+    EXPECT_TRUE(program->Close()) << "nothing left to save";
+}
+
+// A list of 9,500 titles whose first titles are out of order; sorting them
+// changes the file's start, and the whole file is written again.
+std::string LargeList() {
+    std::string text;
+    for (int sub = 0; sub < 50; ++sub) {
+        text += "<1>Category " + std::to_string(sub) + "\n<2>Subcategory\n";
+        for (int title = 190; title-- > 0;)
+            text += "http://example.com/" + std::to_string(sub) + "/" + std::to_string(title) +
+                    "/a/longer/path/to/a/page.html\tPage " + std::to_string(1000 + title) + "\n";
+    }
+    return text;
+}
+
+TEST_F(FaultsJourney, KilledAtAnyPointOfASaveTheListFileIsTheOldOrTheNewOne) {
+    const std::string old = LargeList();
+    DWORD saveMs = 0;
+    std::string saved;
+    {
+        const HWND main = StartOn(old, kViewOrganize);
+        ASSERT_TRUE(main);
+        Command(main, IDC_SORT_TITLES);
+        const DWORD start = ::GetTickCount();
+        PostCommand(main, ID_SAVE_LIST);
+        ASSERT_TRUE(WaitUntil([&] { return FileSize(List()) != static_cast<long long>(old.size()); }))
+            << program->Windows();
+        saveMs = ::GetTickCount() - start;
+        saved = ReadFile(List());
+        ASSERT_TRUE(program->Close());
+    }
+    std::mt19937 random(19);
+    std::uniform_int_distribution<DWORD> killAfterMs(0, saveMs);
+    int newOnes = 0;
+    constexpr int kRuns = 12;
+    for (int run = 0; run < kRuns; ++run) {
+        const HWND main = StartOn(old, kViewOrganize);
+        ASSERT_TRUE(main);
+        Command(main, IDC_SORT_TITLES);
+        PostCommand(main, ID_SAVE_LIST);
+        ::Sleep(killAfterMs(random));  // the point of the save at which the program dies
+        program->Kill();
+        const std::string now = ReadFile(List());
+        ASSERT_TRUE(now == old || now == saved) << "run " << run << ": " << now.size() << " bytes";
+        newOnes += now == saved;
+    }
+    std::printf("killed %d times while saving in about %lu ms: %d old, %d new\n", kRuns,
+                static_cast<unsigned long>(saveMs), kRuns - newOnes, newOnes);
+}
+
+}  // namespace
+}  // namespace e2e
