@@ -121,6 +121,18 @@ bool CLinkSummaryDlg::OnInit() {
         column.cx = width * kColumns[index].percent / 100;
         ::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
     }
+    FillRows(list);
+    // A column is as wide as its longest text, or its share of the list.
+    for (int index = 0; index < static_cast<int>(std::size(kColumns)); ++index) {
+        const int share = width * kColumns[index].percent / 100;
+        ::SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), LVSCW_AUTOSIZE_USEHEADER);
+        if (::SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index), 0) < share)
+            ::SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), share);
+    }
+    return true;
+}
+
+void CLinkSummaryDlg::FillRows(HWND list) const {
     for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
         const LinkSummaryRow& line = rows_[static_cast<std::size_t>(row)];
         const std::string* cells[] = {&line.title, &line.url, &line.result};
@@ -135,7 +147,6 @@ bool CLinkSummaryDlg::OnInit() {
             ::SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         }
     }
-    return true;
 }
 
 bool CLinkSummaryDlg::OnCommand(int id, int code, HWND control) {

@@ -65,6 +65,8 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
 
 private:
+    void FillRows(HWND list) const;
+
     std::string text_;
     std::vector<LinkSummaryRow> rows_;
     bool anyMoved_;
