@@ -11,8 +11,10 @@
 
 namespace {
 
-// Posted by the worker: links done (wParam) of the total (lParam), and the
-// check's result (wParam) once it has ended.
+// Posted by the worker: more links are done, and the check's result
+// (wParam) once it has ended. At most one progress message waits in the
+// queue at a time, so that a long list checked fast cannot fill the queue
+// and lose the message that ends the dialog.
 constexpr UINT kProgressMessage = WM_APP + 1;
 constexpr UINT kFinishedMessage = WM_APP + 2;
 
@@ -55,8 +57,9 @@ bool CLinkProgressDlg::OnInit() {
     const HWND window = Handle();
     try {
         worker_ = std::thread([this, window] {
-            const int result = checker_.Check(links_, results_, [window](int done, int all) {
-                ::PostMessageA(window, kProgressMessage, static_cast<WPARAM>(done), all);
+            const int result = checker_.Check(links_, results_, [this, window](int done, int) {
+                done_ = done;
+                if (!progressPosted_.exchange(true)) ::PostMessageA(window, kProgressMessage, 0, 0);
             });
             ::PostMessageA(window, kFinishedMessage, static_cast<WPARAM>(result), 0);
         });
@@ -69,7 +72,8 @@ bool CLinkProgressDlg::OnInit() {
 std::optional<LRESULT> CLinkProgressDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kProgressMessage:
-        ShowDone(static_cast<int>(wParam), static_cast<int>(lParam));
+        progressPosted_ = false;
+        ShowDone(done_, static_cast<int>(links_.size()));
         return TRUE;
     case kFinishedMessage:
         Finish(static_cast<int>(wParam));

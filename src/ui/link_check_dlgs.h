@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,6 +44,8 @@ private:
     CLinkChecker& checker_;
     const std::vector<LinkToCheck>& links_;
     std::vector<LinkResult>& results_;
+    std::atomic<int> done_{0};
+    std::atomic<bool> progressPosted_{false};
     std::thread worker_;
 };
 
