@@ -146,8 +146,8 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
     if (id == IDOK || id == IDCANCEL) return true;
     // A picture button tells when it is enabled or disabled; that is no click.
     if ((code == STN_ENABLE || code == STN_DISABLE) && win::HasWindowClass(control, "Static")) return true;
-    return RunBaseCommand(id, code) || RunTableCommand(id) || OnViewCommand(id, code, control) ||
-           RunMappedCommand(id) || RunApplicationCommand(id);
+    return RunBaseCommand(id, code) || RunTableCommand(id) || RunCleanupCommand(id) ||
+           OnViewCommand(id, code, control) || RunMappedCommand(id) || RunApplicationCommand(id);
 }
 
 void CMainDlg::OnDestroy() {

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/settings/window_rect.h"
+#include "dialogs/message_format.h"
 #include "model/url_list_file.h"
 #include "ui/level_list_host.h"
 #include "ui/main_window_host.h"
@@ -250,6 +251,15 @@ private:
     void SetCurrentBrowser(int index);
     // A new window of the current browser with a blank page.
     void OpenBlankWindow();
+    // The List menu's cleanup commands (cleanup_commands.cpp); true when handled.
+    bool RunCleanupCommand(int id);
+    void MarkDuplicates();
+    void MergeDuplicates();
+    void CheckLinks();
+    // Redraws every column's entries after the marks changed.
+    void RefreshMarks();
+    // A formatted string on the status line until its idle text comes back.
+    void ShowStatusText(UINT id, std::initializer_list<MessageArg> args);
     // Runs `open` with browser `index` current, then makes the previous one
     // current again; nothing for an index outside the browser table.
     template <typename Open>

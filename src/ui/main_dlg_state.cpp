@@ -105,6 +105,9 @@ void CMainDlg::UpdateCommandState() const {
         const HMENU lists = ::GetSubMenu(menu, kListPopup);
         EnableCommand(lists, ID_REVERT, list.IsModified());
         EnableCommand(lists, ID_SAVE_LIST, !readOnly);
+        // The cleanup commands mark or edit: Organize mode, which a read-only list never enters.
+        for (const UINT cleanup : {ID_MARK_DUPLICATE_URLS, ID_MERGE_DUPLICATES, ID_CHECK_LINKS})
+            EnableCommand(lists, cleanup, !readOnly && list.TitleCount() > 0);
         EnableCommand(::GetSubMenu(menu, ::GetMenuItemCount(menu) - 1), ID_ORGANIZE_MODE, !readOnly);
         ::DrawMenuBar(Handle());
     }

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "model/link_check.h"
 #include "ui/browser_actions.h"
 
 class CAppSettings;
@@ -53,6 +54,8 @@ public:
 
     // Opening titles and fetching from browsers.
     virtual IBrowserActions& BrowserActions() { return NoBrowserActions(); }
+    // How the Check Links command checks: requests at once, time allowed.
+    virtual LinkCheckOptions LinkCheckSettings() const { return {}; }
 
     // --- the list and browser tables ---------------------------------------
     // Makes list `index` of the list table current; a list left with marks

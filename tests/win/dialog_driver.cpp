@@ -5,6 +5,18 @@
 namespace {
 constexpr char kClassName[] = "VellinorTestDialogDriver";
 constexpr UINT_PTR kBoundTimer = 1;
+
+// The driver that ServeEveryOwner installed on this thread, and whether the
+// step just run waits for more.
+thread_local HWND tServing = nullptr;
+thread_local bool tStepWaits = false;
+
+LRESULT CALLBACK ForwardIdle(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && tServing && sent->message == WM_ENTERIDLE && sent->hwnd != tServing)
+        ::SendMessageA(tServing, WM_ENTERIDLE, sent->wParam, sent->lParam);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 }  // namespace
 
 CDialogDriver::CDialogDriver(std::vector<Step> script)
@@ -15,8 +27,15 @@ CDialogDriver::CDialogDriver(std::vector<Step> script)
 }
 
 CDialogDriver::~CDialogDriver() {
+    if (hook_) tServing = nullptr;
     EXPECT_EQ(next_, script_.size()) << "the dialog closed before its script was done";
     Destroy();
+}
+
+void CDialogDriver::ServeEveryOwner() {
+    tServing = Handle();
+    hook_.Reset(::SetWindowsHookExA(WH_CALLWNDPROC, ForwardIdle, nullptr, ::GetCurrentThreadId()));
+    EXPECT_TRUE(hook_);
 }
 
 std::optional<LRESULT> CDialogDriver::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -24,7 +43,11 @@ std::optional<LRESULT> CDialogDriver::OnMessage(UINT message, WPARAM wParam, LPA
         HWND dialog = reinterpret_cast<HWND>(lParam);
         lastDialog_ = dialog;
         if (next_ < script_.size()) {
-            script_[next_++](dialog);
+            tStepWaits = false;
+            script_[next_](dialog);
+            // A waiting step stays; the loop sleeps until something comes.
+            if (tStepWaits) return 0;
+            ++next_;
             // A step that posts nothing would leave the loop waiting for a
             // message with no idle moment to come: wake it, after whatever
             // the step posted.
@@ -76,4 +99,8 @@ CDialogDriver::Step CDialogDriver::Type(const std::string& characters) {
         HWND target = FocusIn(dialog);
         for (unsigned char c : characters) ::PostMessageA(target, WM_CHAR, c, 1);
     };
+}
+
+CDialogDriver::Step CDialogDriver::Await(std::function<bool(HWND dialog)> ready) {
+    return [ready = std::move(ready)](HWND dialog) { tStepWaits = !ready(dialog); };
 }

@@ -32,6 +32,10 @@ public:
     ~CDialogDriver() override;
 
     HWND Owner() const { return Handle(); }
+    // Serves also the modal dialogs that other windows of this thread own
+    // (the main window's own dialogs): a hook passes their owners'
+    // WM_ENTERIDLE on to the driver.
+    void ServeEveryOwner();
     std::size_t StepsRun() const { return next_; }
 
     // Steps. Clicks and keys are posted, as input would be, so that the
@@ -39,6 +43,9 @@ public:
     static Step Click(int id);                         // BM_CLICK on a button
     static Step Key(UINT virtualKey);                  // to the focused control
     static Step Type(const std::string& characters);   // WM_CHAR to the focused control
+    // Runs again at each idle moment until `ready` holds for the dialog open
+    // then (the next step follows at the next idle moment).
+    static Step Await(std::function<bool(HWND dialog)> ready);
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -50,4 +57,5 @@ private:
     std::size_t next_ = 0;
     HWND lastDialog_ = nullptr;
     win::UniqueWindowClass class_;
+    win::Unique<win::NullHandleTraits<HHOOK, &::UnhookWindowsHookEx>> hook_;
 };

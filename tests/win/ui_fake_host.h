@@ -120,6 +120,7 @@ public:
     HBITMAP ButtonBitmap(int id) const override { return colors_.Bitmap(id); }
     void RecreateColorResources() override;
     IBrowserActions& BrowserActions() override { return browser; }
+    LinkCheckOptions LinkCheckSettings() const override { return linkChecking; }
     // Opens the list's file into the one model (no other list is kept).
     bool SelectList(HWND owner, int index, bool reload) override;
     int PreviousList() const override { return previousList; }
@@ -160,6 +161,7 @@ public:
 
     CFixedClock clock;  // the list's clock
     CRecordingBrowserActions browser;
+    LinkCheckOptions linkChecking;
     std::vector<int> preferencesTabs;
     std::vector<int> browsersSet;  // every change of the current browser
     int settingsSaves = 0;
