@@ -3,9 +3,12 @@
 // (screenshots/) for a person to look at; nothing is compared. They are
 // taken by ImageMagick's `import` from the X display the window is on, so
 // they exist only when the tests run under Wine with `import` installed.
+// scripts/screenshots copies the pictures of the three modes into docs/.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "model/title_text.h"
@@ -16,13 +19,25 @@
 
 namespace {
 
+// A list as a user keeps it (several categories, visits, notes, a
+// separator), for the pictures of the three modes.
+const std::string& PictureList() {
+    static const std::string text = [] {
+        std::ifstream file(VELLINOR_TEST_DATA_DIR "/screenshot-list.txt", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }();
+    return text;
+}
+
 class ScreenshotTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!CanTakePictures()) GTEST_SKIP() << "ImageMagick's import is not installed";
+        ASSERT_FALSE(PictureList().empty()) << "tests/data/screenshot-list.txt is missing";
+        host_.Settings().Lists.entries[0].name = "Bookmarks";
         host_.Settings().Browsers.entries.push_back({"Firefox", "firefox.exe", "firefox"});
         host_.Settings().Browsers.CurrentBrowser = 0;
-        host_.startCategory = 1;  // something chosen, as a user would have it
+        host_.startCategory = 0;  // something chosen, as a user would have it
     }
 
     // Shows the window (of `host`, else the fixture's), lets `prepare` bring
@@ -37,7 +52,7 @@ protected:
         ::DestroyWindow(window->Handle());
     }
 
-    CFakeHost host_{kSampleList};
+    CFakeHost host_{PictureList()};
 };
 
 // Titles in every way they are drawn: plain, visited now (the recent
