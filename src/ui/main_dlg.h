@@ -57,6 +57,9 @@ public:
     // index outside the list table) and shows it; when it cannot be opened
     // the list shown stays and the URL Lists page of the Preferences opens.
     void SwitchList(int index);
+    // The same for the Export dialog's choice of list: false when the list
+    // shown stays (cancelled, or the reason was shown).
+    bool OpenListForExport(int index);
     // The lists and browsers in the menus, with their marks, the items that
     // depend on the list, and the caption. Run whenever the tables or the
     // current entries change.
@@ -246,6 +249,14 @@ private:
     // The List and Browser menu commands (main_dlg_lists.cpp); true when handled.
     bool RunTableCommand(int id);
     void OpenOrCreateList();
+    // Shows list `index` once the host made it current (`reload`: read
+    // again even when open); false when it could not be opened.
+    bool ShowListAt(int index, bool reload);
+    // The Import and Export dialogs (main_exchange.cpp); an imported list
+    // joins the list table and opens.
+    void ImportCollection();
+    void ExportList();
+    void OpenImportedList(const std::string& name, const std::string& path);
     void FillBrowserMenus() const;
     void SetCurrentBrowser(int index);
     // A new window of the current browser with a blank page.
