@@ -48,6 +48,7 @@ bool CMainDlg::OnInit() {
     accelerators_.Reset(::LoadAcceleratorsA(win::ModuleInstance(), MAKEINTRESOURCEA(acceleratorId_)));
     LoadMenuBar();
     PlaceWindow();
+    CreateNote();
     LoadPictures();
     CreateToolTips();
     RegisterDropTarget();
@@ -58,6 +59,8 @@ void CMainDlg::ShowCurrentList() {
     host_.OpenCurrentList(Handle(), false);
     BuildListMenus();
     ShowSelection(-1, true, true);
+    if (Settings().Options.NoteShown && ::IsWindowVisible(Handle()) && !::IsIconic(Handle()))
+        ::ShowWindow(note_->Handle(), SW_SHOWNA);
     FocusFindField();
     // After the focus: a new title started now keeps it.
     EnterStartMode();
@@ -114,6 +117,10 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_MOVE:
         OnMove();
+        DockNote();
+        break;
+    case WM_SIZE:
+        DockNote();
         break;
     case WM_CLOSE:
         RequestExit();
@@ -153,10 +160,13 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
 void CMainDlg::OnDestroy() {
     RevokeDropTarget();
     StorePlacement();
+    if (note_) note_->Close(0);  // keeps its rectangle
 }
 
 bool CMainDlg::PreTranslate(MSG& message) noexcept {
     const HWND window = Handle();
+    if (const HWND note = NoteWindow(); note && (message.hwnd == note || ::IsChild(note, message.hwnd)))
+        return note_->PreTranslate(message);
     if (window && IsKeyboardMessage(message.message) &&
         (message.hwnd == window || ::IsChild(window, message.hwnd))) {
         if (accelerators_ && ::TranslateAcceleratorA(window, accelerators_.Get(), &message)) return true;
@@ -441,5 +451,7 @@ void CMainDlg::ReapplySettings() {
     BuildListMenus();
     ShowSelection(-1, true, false);
     UpdateStatusLine();
+    DockNote();
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (note_) ::RedrawWindow(note_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

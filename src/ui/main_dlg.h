@@ -20,6 +20,7 @@
 #include "model/url_list_file.h"
 #include "ui/level_list_host.h"
 #include "ui/main_window_host.h"
+#include "ui/note_wnd.h"
 #include "ui/save_prompt.h"
 #include "win/dialog.h"
 #include "win/handles.h"
@@ -32,7 +33,7 @@ struct ButtonImage {
 
 class CLevelListBox;
 
-class CMainDlg : public win::CDialog, public ILevelListHost {
+class CMainDlg : public win::CDialog, public ILevelListHost, private INoteHost {
 public:
     ~CMainDlg() override;
 
@@ -92,7 +93,10 @@ public:
     // What the list boxes ask of the window.
     IMainWindowHost& Application() const override { return host_; }
     void TitleDraggedOut(int position) override;
-    HWND NoteWindow() const override { return nullptr; }
+    HWND NoteWindow() const override { return note_ ? note_->Handle() : nullptr; }
+    CNoteWnd* Note() const noexcept { return note_.get(); }
+    // Docks the note window again (auto-dock may have been switched on).
+    void DockNote() const;
     IDropTarget* DropTarget() const override { return dropTarget_; }
     // A URL (and title) dropped on the window becomes a new title being typed.
     virtual void AddDroppedUrl(const std::string& url, const std::string& title);
@@ -190,6 +194,8 @@ protected:
     // The Edit menu, Save, Revert, Organize Mode, Fetch and Open for the state.
     void UpdateCommandState() const;
     void SetToolTipText(int control, const std::string& text) const noexcept;
+    // The note window follows the selected title, or is cleared without one.
+    void ShowSelectedNote();
 
 private:
     // The Find command: the next match of the Find field's text.
@@ -269,7 +275,20 @@ private:
     // window picked is fetched at once.
     void ShowFetchWindowMenu(LPARAM screenPoint);
 
+    // The note window (main_note.cpp).
+    CAppSettings& NoteSettings() override { return Settings(); }
+    CUrlListFile& NoteList() override { return List(); }
+    void NoteEdited() override;
+    HBRUSH NoteBackground() override { return host_.BackgroundBrush(); }
+    std::optional<LRESULT> NoteControlColor(HDC dc, UINT message) override { return OnControlColor(dc, message); }
+    void CreateNote();
+    // F5 and the Note button: shown without taking the focus, or hidden.
+    void ToggleNote();
+    // Alt+F5: from the note to the main window, or into the note to edit it.
+    void NoteToFront();
+
     IMainWindowHost& host_;
+    std::unique_ptr<CNoteWnd> note_;
     int templateId_;
     int acceleratorId_;
     win::UniqueAccelerators accelerators_;
