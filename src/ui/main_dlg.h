@@ -61,6 +61,8 @@ public:
     // The same for the Export dialog's choice of list: false when the list
     // shown stays (cancelled, or the reason was shown).
     bool OpenListForExport(int index);
+    // An imported list joins the list table (unless it is there) and opens.
+    void OpenImportedList(const std::string& name, const std::string& path);
     // The lists and browsers in the menus, with their marks, the items that
     // depend on the list, and the caption. Run whenever the tables or the
     // current entries change.
@@ -258,11 +260,9 @@ private:
     // Shows list `index` once the host made it current (`reload`: read
     // again even when open); false when it could not be opened.
     bool ShowListAt(int index, bool reload);
-    // The Import and Export dialogs (main_exchange.cpp); an imported list
-    // joins the list table and opens.
+    // The Import and Export dialogs (main_exchange.cpp).
     void ImportCollection();
     void ExportList();
-    void OpenImportedList(const std::string& name, const std::string& path);
     void FillBrowserMenus() const;
     void SetCurrentBrowser(int index);
     // A new window of the current browser with a blank page.

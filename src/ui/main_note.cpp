@@ -10,7 +10,6 @@ void CMainDlg::CreateNote() {
     INoteHost& host = *this;  // a private base: converted here, not in make_unique
     note_ = std::make_unique<CNoteWnd>(host, Handle());
     if (!note_->Create()) note_.reset();
-    DockNote();
 }
 
 void CMainDlg::DockNote() const {
