@@ -345,10 +345,12 @@ void CMainDlg::PostModeSwitch(int command) const noexcept {
     ::PostMessageA(host_.HiddenWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
-// Both modes have the Open button; its picture says where a title opens.
+// Both modes have the Open and Note buttons; their pictures say where a
+// title opens and whether the note is shown.
 void CMainDlg::LoadPictures() {
     LoadButtonImages();
     SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
+    NoteShownChanged();
 }
 
 void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {

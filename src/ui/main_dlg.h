@@ -279,6 +279,8 @@ private:
     CAppSettings& NoteSettings() override { return Settings(); }
     CUrlListFile& NoteList() override { return List(); }
     void NoteEdited() override;
+    // The Note button's picture tells whether the note window is shown.
+    void NoteShownChanged() override;
     HBRUSH NoteBackground() override { return host_.BackgroundBrush(); }
     std::optional<LRESULT> NoteControlColor(HDC dc, UINT message) override { return OnControlColor(dc, message); }
     void CreateNote();

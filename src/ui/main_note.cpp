@@ -32,6 +32,10 @@ void CMainDlg::NoteEdited() {
     RefreshEntry(kTitle, List().Selection(kTitle));
 }
 
+void CMainDlg::NoteShownChanged() {
+    SetButtonImage(IDC_NOTE, Settings().Options.NoteShown ? IDB_NOTE_SHOWN : IDB_NOTE);
+}
+
 void CMainDlg::ToggleNote() {
     if (!note_) return;
     bool& shown = Settings().Options.NoteShown;
@@ -39,6 +43,7 @@ void CMainDlg::ToggleNote() {
     if (shown) {
         DockNote();
         ::ShowWindow(note_->Handle(), SW_SHOWNA);
+        NoteShownChanged();
     } else {
         note_->Hide();
     }
@@ -54,6 +59,7 @@ void CMainDlg::NoteToFront() {
     Settings().Options.NoteShown = true;
     DockNote();
     ::ShowWindow(note_->Handle(), SW_SHOW);
+    NoteShownChanged();
     ::SetForegroundWindow(note_->Handle());
     ::SetFocus(::GetDlgItem(note_->Handle(), IDC_NOTE_TEXT));
 }

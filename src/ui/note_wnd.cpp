@@ -89,6 +89,7 @@ void CNoteWnd::Dock() {
 void CNoteWnd::Hide() {
     ::ShowWindow(Handle(), SW_HIDE);
     host_.NoteSettings().Options.NoteShown = false;
+    host_.NoteShownChanged();
 }
 
 // Both texts go to the list together, whichever edit changed.

@@ -25,6 +25,8 @@ public:
     virtual CUrlListFile& NoteList() = 0;
     // The shown title's note or log-in name was changed in the list.
     virtual void NoteEdited() = 0;
+    // The note window was shown or hidden.
+    virtual void NoteShownChanged() = 0;
     // The main window's colours, for the note's background and controls.
     virtual HBRUSH NoteBackground() = 0;
     virtual std::optional<LRESULT> NoteControlColor(HDC dc, UINT message) = 0;

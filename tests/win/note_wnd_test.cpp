@@ -97,11 +97,15 @@ TEST_F(NoteWindowTest, PassesFunctionKeysOnKeepsItsMinimumAndItsRectangle) {
     ASSERT_TRUE(window && Note(*window));
     Command(*window, IDC_NOTE);
     ASSERT_TRUE(::IsWindowVisible(Note(*window)));
+    EXPECT_EQ(::SendMessageA(Item(*window, IDC_NOTE), STM_GETIMAGE, IMAGE_BITMAP, 0),
+              reinterpret_cast<LRESULT>(host_.ButtonBitmap(IDB_NOTE_SHOWN)));
     // F5 typed in the note reaches the main window's accelerators: the note hides.
     MSG f5 = {::GetDlgItem(Note(*window), IDC_NOTE_TEXT), WM_KEYDOWN, VK_F5, 0, 0, {}};
     window->PreTranslate(f5);
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Note(*window)); }, window.get(), 2000));
     EXPECT_FALSE(host_.Settings().Options.NoteShown);
+    EXPECT_EQ(::SendMessageA(Item(*window, IDC_NOTE), STM_GETIMAGE, IMAGE_BITMAP, 0),
+              reinterpret_cast<LRESULT>(host_.ButtonBitmap(IDB_NOTE)));
 
     ::SetWindowPos(Note(*window), nullptr, 300, 200, 60, 40, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT note = RectOf(Note(*window));
