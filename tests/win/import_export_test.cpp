@@ -85,6 +85,18 @@ Driver::Step ChooseKind(int combo, int kind) {
     };
 }
 Driver::Step Check(std::function<void(HWND)> check) { return check; }
+
+// Boxes answered in turn by up to three scripted buttons.
+std::unique_ptr<CRecordingMessageBoxes> Boxes(const std::vector<int>& a) {
+    switch (a.size()) {
+    case 1:
+        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0]});
+    case 2:
+        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0], a[1]});
+    default:
+        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0], a[1], a[2]});
+    }
+}
 std::string Text(HWND dialog, int id) { return win::WindowText(::GetDlgItem(dialog, id)); }
 
 class ImportExportTest : public ::testing::Test {
@@ -292,9 +304,7 @@ TEST_F(ImportExportTest, EachKindExportsTheListChosenInTheDialogAfterItsQuestion
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.output);
-        const std::vector<int>& a = c.answers;
-        std::unique_ptr<CRecordingMessageBoxes> boxes(a.size() == 1 ? new CRecordingMessageBoxes({a[0]})
-                                                                    : new CRecordingMessageBoxes({a[0], a[1], a[2]}));
+        const auto boxes = Boxes(c.answers);
         const std::string before = ReadFile(Path("out.htm"));
         std::vector<Driver::Step> script = {ChooseKind(IDC_EXPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.output),
                                             Driver::Click(IDC_EXPORT_LIST)};
@@ -336,9 +346,7 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     const std::vector<std::string> files = FilesInFolder();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source + " -> " + c.target);
-        const std::vector<int>& a = c.answers;
-        std::unique_ptr<CRecordingMessageBoxes> boxes(a.size() == 1 ? new CRecordingMessageBoxes({a[0]})
-                                                                    : new CRecordingMessageBoxes({a[0], a[1]}));
+        const auto boxes = Boxes(c.answers);
         EXPECT_EQ(Run(IDD_IMPORT, -1,
                       {ChooseKind(IDC_IMPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.source),
                        SetText(IDC_NEW_LIST_PATH, c.target), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
