@@ -73,6 +73,12 @@ TEST_F(NoteWindowTest, DocksRightLeftBelowOrCentred) {
         {{20, 0, screen - 20, 300}, "below"},
         {{20, 0, screen - 20, static_cast<LONG>(area.bottom) - 20}, "centred"},
     };
+    // Auto-dock starts off here and is switched on from the note's menu,
+    // whose loop takes the keys waiting in the queue.
+    host_.Settings().Options.AutoDockNote = false;
+    for (UINT key : {VK_DOWN, VK_RETURN}) ::PostMessageA(Note(*window), WM_KEYDOWN, key, 0);
+    ::SendMessageA(Note(*window), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Note(*window)), MAKELPARAM(10, 10));
+    ASSERT_TRUE(host_.Settings().Options.AutoDockNote);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
         const RECT& m = c.main;
