@@ -216,9 +216,9 @@ void CImportExportDlg::ChooseOutput() {
     if (picker.Run() == IDOK) SetItemText(IDC_EXCHANGE_PATH, picker.Path());
 }
 
-// The open list, or the list kept for its marks, lets go of the file the
-// import replaces. The kept list's marks would point into the replaced
-// content, so that list goes.
+// After the user agreed to replace an existing list file, the open list, or
+// the list kept for its marks, lets go of it (the main window reads it again
+// once the import has replaced it).
 bool CImportExportDlg::ReleaseTarget(const std::string& target) {
     if (MsgBoxFromString(Handle(), IDS_OVERWRITE_LIST_FILE, MsgBoxKind::kQuestionOkCancel) != IDOK) return false;
     if (host_.CurrentList().IsSameFile(target)) host_.CurrentList().CloseFile();
