@@ -346,4 +346,27 @@
 #define IDD_LINK_CHECK_PROGRESS 33018
 #define IDD_LINK_CHECK_SUMMARY 33019
 
+/* Import and Export dialogs and the note window: templates, controls, the
+ * note window's menu and command, and their strings (300-319). The Import
+ * and Export buttons are IDC_IMPORT_LIST and IDC_EXPORT_LIST, Help is
+ * IDC_PAGE_HELP. */
+#define IDD_IMPORT 111
+#define IDD_EXPORT 112
+#define IDD_NOTE 191
+#define IDR_NOTE_MENU 205
+#define ID_AUTODOCK 32839
+#define IDC_NEW_LIST_PATH 1119
+#define IDC_CHOOSE_OUTPUT 1120
+#define IDC_EXCHANGE_PATH 1122
+#define IDC_CHOOSE_SOURCE 1123
+#define IDC_CHOOSE_NEW_LIST 1124
+#define IDC_EXPORT_LIST_CHOICE 1153
+#define IDC_EXPORT_KIND 1208
+#define IDC_IMPORT_KIND 1209
+#define IDC_NOTE_TEXT 1190
+#define IDC_LOG_IN_LABEL 1192
+#define IDC_LOG_IN_NAME 1201
+#define IDS_IMPORT_TOO_LARGE 300
+#define IDS_LIST_TOO_LARGE 301
+
 #endif

@@ -28,6 +28,7 @@
 #include "app/tray_icon.h"
 #include "app/win32/wait_cursor_win32.h"
 #include "browser/win32/dde_client.h"
+#include "dialogs/exchange_host.h"
 #include "dialogs/prefs_host.h"
 #include "dialogs/prefs_sheet.h"
 #include "browser/win32/launcher.h"
@@ -53,7 +54,8 @@ struct AppEnvironment {
     ILauncher* launcher = &SystemLauncher();
 };
 
-class CMainApp final : public IMainWindowHost, public IPrefsHost, private win::IMessageFilter {
+class CMainApp final : public IMainWindowHost, public IPrefsHost, public IExchangeHost,
+                       private win::IMessageFilter {
 public:
     // The single-instance names; another instance is found by them.
     static constexpr const char* kMutexName = "VELLIN2-5D3C61A2-4E07-4A93-9F21-00A0C91E7B44";
@@ -148,6 +150,11 @@ public:
     void ApplyPresentation() override;
     void SaveSettings() override;
     CFindState& FindRound() override { return findRound_; }
+    IExchangeHost* Exchange() override { return this; }
+
+    // --- IExchangeHost ------------------------------------------------------------
+    store::KeyValueStore& Registry() override { return *environment_.registry; }
+    bool OpenListForExport(HWND owner, int index) override;
 
     void CreateColorResources();
     void DeleteColorResources() { colors_.Delete(); }

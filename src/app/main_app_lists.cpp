@@ -68,6 +68,12 @@ bool CMainApp::OpenListInto(HWND owner, CUrlListFile& model, bool reload) {
             }
             break;
         }
+        // A list cut short at the most items a list can hold is told apart
+        // from one cut short by memory; after a reload it was told already.
+        if (result == -3 && model.Count() >= CUrlListFile::kMaxItems) {
+            if (!reload) MsgBoxFormatted(owner, IDS_LIST_TOO_LARGE, MsgBoxKind::kInformation, {entry.name});
+            break;
+        }
         if (result == -3) {
             MsgBoxFromString(owner, IDS_LIST_PARTLY_LOADED, MsgBoxKind::kStop);
             break;
@@ -101,6 +107,11 @@ bool CMainApp::EnsureListFileExists(HWND owner, const std::string& path, bool as
         return false;
     }
     return true;
+}
+
+bool CMainApp::OpenListForExport(HWND owner, int index) {
+    if (mainWindow_) return mainWindow_->OpenListForExport(index);
+    return SelectList(owner, index, false);
 }
 
 void CMainApp::SetCurrentBrowser(int index) {

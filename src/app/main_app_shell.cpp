@@ -4,6 +4,7 @@
 
 #include "app/hot_keys.h"
 #include "app/main_app.h"
+#include "app/win32/window_placement.h"
 
 void CMainApp::OnHiddenWindowCreated(HWND window) {
     ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
@@ -23,6 +24,7 @@ void CMainApp::OnHiddenWindowDestroyed(HWND window) {
 
 void CMainApp::HideApp() {
     if (!mainWindow_) return;
+    if (const HWND note = mainWindow_->NoteWindow()) ::ShowWindow(note, SW_HIDE);
     ::ShowWindow(mainWindow_->Handle(), SW_HIDE);
     // In the tray only the icon remains; otherwise the taskbar button does.
     ::ShowWindow(HiddenWindow(), settings_.Options.UseTray ? SW_HIDE : SW_MINIMIZE);
@@ -32,6 +34,8 @@ void CMainApp::RestoreApp() {
     if (!mainWindow_) return;
     ::ShowWindow(HiddenWindow(), SW_RESTORE);
     ::ShowWindow(mainWindow_->Handle(), SW_RESTORE);
+    if (const HWND note = mainWindow_->NoteWindow(); note && settings_.Options.NoteShown)
+        ::ShowWindow(note, SW_SHOWNA);
     ::SetForegroundWindow(mainWindow_->Handle());
 }
 
@@ -121,6 +125,8 @@ void CMainApp::CloseRequest() {
 
 void CMainApp::OnSessionEnding() {
     if (mainWindow_) mainWindow_->StorePlacement();
+    if (const HWND note = mainWindow_ ? mainWindow_->NoteWindow() : nullptr)
+        settings_.NoteWindowRect = StoredWindowRect(note);
     settings_.SaveSettings(false, &lists_.Current());
     // The process is ended soon after this returns; the pause gives the
     // system time to write the settings out first.

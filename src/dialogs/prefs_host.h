@@ -15,6 +15,8 @@
 
 #include "app/settings/app_settings.h"
 
+class IExchangeHost;
+
 // The Preferences' tabs, in their order.
 enum PrefsTab : int { kUrlListsTab, kBrowsersTab, kBehaviorTab, kPresentationTab };
 
@@ -49,6 +51,8 @@ public:
     virtual bool EnsureListFileExists(HWND owner, const std::string& path, bool ask) = 0;
     // Writes every setting, with a fresh backup.
     virtual void SaveSettings() = 0;
+    // What the Import and Export dialogs work on; null: they are not offered.
+    virtual IExchangeHost* Exchange() { return nullptr; }
 
 protected:
     ~IPrefsHost() = default;

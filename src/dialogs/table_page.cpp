@@ -4,6 +4,7 @@
 
 #include "dialogs/folder_file_dialog.h"
 #include "dialogs/help.h"
+#include "dialogs/import_export_dlg.h"
 #include "dialogs/messages.h"
 #include "dialogs/prefs_sheet.h"
 #include "platform/code_page.h"
@@ -90,6 +91,10 @@ bool CTablePage::OnInit() {
         const auto line = SendItemMessage(IDC_TABLE_LIST, LB_ADDSTRING, 0,
                                           reinterpret_cast<LPARAM>(slots_[slot][0].c_str()));
         SendItemMessage(IDC_TABLE_LIST, LB_SETITEMDATA, static_cast<WPARAM>(line), static_cast<LPARAM>(slot));
+    }
+    if (kind_ == TableKind::kLists) {
+        EnableItem(IDC_IMPORT_LIST, Host().Exchange() != nullptr);
+        EnableItem(IDC_EXPORT_LIST, Host().Exchange() != nullptr);
     }
     if (slots_.empty()) EnableEntryFields(false);
     if (current >= 0 && current < static_cast<int>(slots_.size())) {
@@ -222,6 +227,25 @@ void CTablePage::OnRemove() {
     EnableItem(IDC_ADD_ENTRY, true);
 }
 
+void CTablePage::OnImport() {
+    IExchangeHost* exchange = Host().Exchange();
+    if (!exchange) return;
+    CImportExportDlg dialog(*exchange, Owner(), IDD_IMPORT);
+    if (dialog.Run(-1) != IDOK) return;
+    Add(dialog.ResultName(), dialog.ResultPath());
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// The line shown is preselected when the list table has it (a line added
+// on this page has no list to open yet).
+void CTablePage::OnExport() {
+    IExchangeHost* exchange = Host().Exchange();
+    if (!exchange) return;
+    const ListTable& lists = Settings().Lists;
+    const int index = currentSlot_ >= 0 && currentSlot_ < lists.Count() ? currentSlot_ : lists.CurrentList;
+    CImportExportDlg(*exchange, Owner(), IDD_EXPORT).Run(index);
+}
+
 // The first line, in menu order, that the settings could not keep as it
 // is, with the reason shown.
 bool CTablePage::CheckLines() const {
@@ -302,6 +326,16 @@ bool CTablePage::OnCommand(int id, int code, HWND control) {
         return true;
     case IDC_REMOVE_ENTRY:
         if (code == BN_CLICKED) OnRemove();
+        return true;
+    case IDC_IMPORT_LIST:
+        if (code == BN_CLICKED) OnImport();
+        return true;
+    case IDC_EXPORT_LIST:
+        if (code == BN_CLICKED) OnExport();
+        return true;
+    case IDC_PAGE_HELP:
+        if (code == BN_CLICKED)
+            HelpViewer().Show(Owner(), kind_ == TableKind::kLists ? help_topic::kSeveralLists : help_topic::kBrowsers);
         return true;
     default:
         return CPrefsPage::OnCommand(id, code, control);

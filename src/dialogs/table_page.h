@@ -59,6 +59,9 @@ private:
     void OnNewAdd();
     void OnChoosePath();
     void OnRemove();
+    // The Import and Export dialogs: an imported list is added as a line.
+    void OnImport();
+    void OnExport();
     bool CheckLines() const;
 
     TableKind kind_;

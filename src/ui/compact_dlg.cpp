@@ -119,6 +119,7 @@ void CCompactDlg::ShowSelection(int fromLevel, bool, bool) {
     titles_.SetSelection(title ? list.Selection(kTitle) : -1);
     SetToolTipText(IDC_OPEN, title ? std::string(TitleUrl(list.ItemText(list.SelectedItem(kTitle)))) : std::string());
     ShowLastVisited();
+    ShowSelectedNote();
     if (title && ::GetFocus() != Item(IDC_FIND_TEXT)) ::SendMessageA(Handle(), DM_SETDEFID, IDC_OPEN, 0);
     UpdateControls();
 }

@@ -48,6 +48,7 @@ bool CMainDlg::OnInit() {
     accelerators_.Reset(::LoadAcceleratorsA(win::ModuleInstance(), MAKEINTRESOURCEA(acceleratorId_)));
     LoadMenuBar();
     PlaceWindow();
+    CreateNote();
     LoadPictures();
     CreateToolTips();
     RegisterDropTarget();
@@ -58,6 +59,8 @@ void CMainDlg::ShowCurrentList() {
     host_.OpenCurrentList(Handle(), false);
     BuildListMenus();
     ShowSelection(-1, true, true);
+    if (Settings().Options.NoteShown && ::IsWindowVisible(Handle()) && !::IsIconic(Handle()))
+        ::ShowWindow(note_->Handle(), SW_SHOWNA);
     FocusFindField();
     // After the focus: a new title started now keeps it.
     EnterStartMode();
@@ -114,6 +117,10 @@ std::optional<LRESULT> CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_MOVE:
         OnMove();
+        DockNote();
+        break;
+    case WM_SIZE:
+        DockNote();
         break;
     case WM_CLOSE:
         RequestExit();
@@ -153,10 +160,13 @@ bool CMainDlg::OnCommand(int id, int code, HWND control) {
 void CMainDlg::OnDestroy() {
     RevokeDropTarget();
     StorePlacement();
+    if (note_) note_->Close(0);  // keeps its rectangle
 }
 
 bool CMainDlg::PreTranslate(MSG& message) noexcept {
     const HWND window = Handle();
+    if (const HWND note = NoteWindow(); note && (message.hwnd == note || ::IsChild(note, message.hwnd)))
+        return note_->PreTranslate(message);
     if (window && IsKeyboardMessage(message.message) &&
         (message.hwnd == window || ::IsChild(window, message.hwnd))) {
         if (accelerators_ && ::TranslateAcceleratorA(window, accelerators_.Get(), &message)) return true;
@@ -335,10 +345,12 @@ void CMainDlg::PostModeSwitch(int command) const noexcept {
     ::PostMessageA(host_.HiddenWindow(), WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
-// Both modes have the Open button; its picture says where a title opens.
+// Both modes have the Open and Note buttons; their pictures say where a
+// title opens and whether the note is shown.
 void CMainDlg::LoadPictures() {
     LoadButtonImages();
     SetButtonImage(IDC_OPEN, Settings().Options.OpenInNewWindow ? IDB_OPEN : IDB_OPEN_FRONTMOST);
+    NoteShownChanged();
 }
 
 void CMainDlg::SetButtonImage(int controlId, int bitmapId) const noexcept {
@@ -441,5 +453,7 @@ void CMainDlg::ReapplySettings() {
     BuildListMenus();
     ShowSelection(-1, true, false);
     UpdateStatusLine();
+    DockNote();
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (note_) ::RedrawWindow(note_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -21,6 +21,7 @@
 #include "model/url_list_file.h"
 #include "ui/level_list_host.h"
 #include "ui/main_window_host.h"
+#include "ui/note_wnd.h"
 #include "ui/save_prompt.h"
 #include "win/dialog.h"
 #include "win/handles.h"
@@ -33,7 +34,7 @@ struct ButtonImage {
 
 class CLevelListBox;
 
-class CMainDlg : public win::CDialog, public ILevelListHost {
+class CMainDlg : public win::CDialog, public ILevelListHost, private INoteHost {
 public:
     ~CMainDlg() override;
 
@@ -58,6 +59,11 @@ public:
     // index outside the list table) and shows it; when it cannot be opened
     // the list shown stays and the URL Lists page of the Preferences opens.
     void SwitchList(int index);
+    // The same for the Export dialog's choice of list: false when the list
+    // shown stays (cancelled, or the reason was shown).
+    bool OpenListForExport(int index);
+    // An imported list joins the list table (unless it is there) and opens.
+    void OpenImportedList(const std::string& name, const std::string& path);
     // The lists and browsers in the menus, with their marks, the items that
     // depend on the list, and the caption. Run whenever the tables or the
     // current entries change.
@@ -90,7 +96,10 @@ public:
     // What the list boxes ask of the window.
     IMainWindowHost& Application() const override { return host_; }
     void TitleDraggedOut(int position) override;
-    HWND NoteWindow() const override { return nullptr; }
+    HWND NoteWindow() const override { return note_ ? note_->Handle() : nullptr; }
+    CNoteWnd* Note() const noexcept { return note_.get(); }
+    // Docks the note window again (auto-dock may have been switched on).
+    void DockNote() const;
     IDropTarget* DropTarget() const override { return dropTarget_; }
     // A URL (and title) dropped on the window becomes a new title being typed.
     virtual void AddDroppedUrl(const std::string& url, const std::string& title);
@@ -188,6 +197,8 @@ protected:
     // The Edit menu, Save, Revert, Organize Mode, Fetch and Open for the state.
     void UpdateCommandState() const;
     void SetToolTipText(int control, const std::string& text) const noexcept;
+    // The note window follows the selected title, or is cleared without one.
+    void ShowSelectedNote();
 
 private:
     // The Find command: the next match of the Find field's text.
@@ -247,6 +258,12 @@ private:
     // The List and Browser menu commands (main_dlg_lists.cpp); true when handled.
     bool RunTableCommand(int id);
     void OpenOrCreateList();
+    // Shows list `index` once the host made it current (`reload`: read
+    // again even when open); false when it could not be opened.
+    bool ShowListAt(int index, bool reload);
+    // The Import and Export dialogs (main_exchange.cpp).
+    void ImportCollection();
+    void ExportList();
     void FillBrowserMenus() const;
     void SetCurrentBrowser(int index);
     // A new window of the current browser with a blank page.
@@ -268,7 +285,22 @@ private:
     // window picked is fetched at once.
     void ShowFetchWindowMenu(LPARAM screenPoint);
 
+    // The note window (main_note.cpp).
+    CAppSettings& NoteSettings() override { return Settings(); }
+    CUrlListFile& NoteList() override { return List(); }
+    void NoteEdited() override;
+    // The Note button's picture tells whether the note window is shown.
+    void NoteShownChanged() override;
+    HBRUSH NoteBackground() override { return host_.BackgroundBrush(); }
+    std::optional<LRESULT> NoteControlColor(HDC dc, UINT message) override { return OnControlColor(dc, message); }
+    void CreateNote();
+    // F5 and the Note button: shown without taking the focus, or hidden.
+    void ToggleNote();
+    // Alt+F5: from the note to the main window, or into the note to edit it.
+    void NoteToFront();
+
     IMainWindowHost& host_;
+    std::unique_ptr<CNoteWnd> note_;
     int templateId_;
     int acceleratorId_;
     win::UniqueAccelerators accelerators_;

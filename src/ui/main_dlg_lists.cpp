@@ -69,6 +69,10 @@ bool CMainDlg::RunTableCommand(int id) {
         SwitchList(host_.PreviousList());
     } else if (id == ID_OPEN_LIST) {
         OpenOrCreateList();
+    } else if (id == ID_IMPORT) {
+        ImportCollection();
+    } else if (id == ID_EXPORT) {
+        ExportList();
     } else {
         return false;
     }
@@ -89,12 +93,19 @@ void CMainDlg::SetCurrentBrowser(int index) {
 void CMainDlg::SwitchList(int index) {
     if (index < 0 || index >= Settings().Lists.Count()) return;
     if (!SavePromptAll(SaveReason::kContinuing)) return;
-    if (!host_.SelectList(Handle(), index, false)) {
-        host_.RunPreferences(Handle(), kUrlListsTab);
-        return;
-    }
+    if (!ShowListAt(index, false)) host_.RunPreferences(Handle(), kUrlListsTab);
+}
+
+bool CMainDlg::OpenListForExport(int index) {
+    if (index < 0 || index >= Settings().Lists.Count()) return false;
+    return SavePromptAll(SaveReason::kContinuing) && ShowListAt(index, false);
+}
+
+bool CMainDlg::ShowListAt(int index, bool reload) {
+    if (!host_.SelectList(Handle(), index, reload)) return false;
     BuildListMenus();
     ShowSelection(-1, true, true);
+    return true;
 }
 
 void CMainDlg::OpenOrCreateList() {

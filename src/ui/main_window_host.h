@@ -14,6 +14,7 @@
 class CAppSettings;
 class CFindState;
 class CUrlListFile;
+class IExchangeHost;
 
 class IMainWindowHost {
 public:
@@ -68,6 +69,8 @@ public:
     virtual bool EnsureListFileExists(HWND owner, const std::string& path, bool ask) = 0;
     // Writes the settings at once, after the list table changed.
     virtual void SaveSettings() = 0;
+    // What the Import and Export dialogs work on; null: they are not offered.
+    virtual IExchangeHost* Exchange() { return nullptr; }
     // Makes browser `index` current, with what depends on which one it is.
     virtual void SetCurrentBrowser(int index) = 0;
 

@@ -132,6 +132,7 @@ void COrganizeDlg::OnFieldChange(int field) {
     }
     const int position = list.Selection(level);
     list.EditItem(level, position, name, url);
+    if (level == kTitle) ShowSelectedNote();  // the caption follows the name
     if (field != IDC_URL) {
         CUpdating updating(*this);
         ReplaceListBoxEntry(LevelBoxWindow(level), position, std::string(list.DisplayName(list.SelectedItem(level))));
@@ -244,6 +245,7 @@ void COrganizeDlg::EnterNewUrl(const std::string& url, const std::string& title,
         }
     }
     ShowLastVisited();
+    ShowSelectedNote();
     const HWND field = Item(IDC_TITLE_NAME);
     ::SetFocus(field);
     ::SendMessageA(field, EM_SETSEL, 0, -1);

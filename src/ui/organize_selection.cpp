@@ -86,6 +86,7 @@ void COrganizeDlg::ShowLevel(int level, bool setSelection, int fromLevel) {
         if (level == kTitle) {
             if (!keepTyped) SetItemText(IDC_URL, "");
             ShowLastVisited();
+            ShowSelectedNote();
         }
         return;
     }
@@ -98,6 +99,7 @@ void COrganizeDlg::ShowLevel(int level, bool setSelection, int fromLevel) {
             SetItemText(IDC_URL, std::string(TitleUrl(text)));
         }
         ShowLastVisited();
+        ShowSelectedNote();
     } else if (!(pending_[level] != kNotPending && !ItemText(field).empty())) {
         SetItemText(field, std::string(list.DisplayName(item)));
     }

@@ -207,9 +207,10 @@ TEST_F(AppOpenListTest, AListTooLongToHoldIsPartlyLoadedReadOnly) {
     CRecordingMessageBoxes boxes({IDOK});
     ASSERT_TRUE(Open(index));
     ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].caption, "Serious Problem");
-    EXPECT_EQ(boxes.Shown()[0].text.find("Sorry, Windows is not able to allocate enough memory to load"), 0u);
-    EXPECT_EQ(boxes.Shown()[0].kind, MsgBoxKind::kStop);
+    // Told as too many items, not as memory running out.
+    EXPECT_EQ(boxes.Shown()[0].caption, "List Too Large");
+    EXPECT_EQ(boxes.Shown()[0].text.find("URL list 'Huge' holds more than the 65,535 items"), 0u);
+    EXPECT_EQ(boxes.Shown()[0].kind, MsgBoxKind::kInformation);
     EXPECT_TRUE(List().IsReadOnly());
     EXPECT_NE(List().First(), 0);
 }

@@ -163,3 +163,5 @@ private:
 // A special folder of the user from the Explorer "Shell Folders" key: 0 the
 // desktop, 1 the Quick Launch folder, 2 "Startup", 3 "Programs".
 std::optional<std::string> ShellFolderPath(store::KeyValueStore& registry, int index);
+// Any value of that key by its name ("Favorites", "AppData", "Local AppData").
+std::optional<std::string> ShellFolderValue(store::KeyValueStore& registry, std::string_view name);

@@ -12,11 +12,14 @@ constexpr std::string_view kQuickLaunchFolder = "\\Microsoft\\Internet Explorer\
 
 }  // namespace
 
+std::optional<std::string> ShellFolderValue(store::KeyValueStore& registry, std::string_view name) {
+    return store::ReadRegistryString(registry, store::Root::kCurrentUser, kShellFoldersKey, name);
+}
+
 std::optional<std::string> ShellFolderPath(store::KeyValueStore& registry, int index) {
     if (index < 0 || index >= static_cast<int>(std::size(kShellFolderNames))) return std::nullopt;
-    std::optional<std::string> folder = store::ReadRegistryString(
-        registry, store::Root::kCurrentUser, kShellFoldersKey,
-        kShellFolderNames[static_cast<std::size_t>(index)]);
+    std::optional<std::string> folder =
+        ShellFolderValue(registry, kShellFolderNames[static_cast<std::size_t>(index)]);
     if (folder && index == kQuickLaunch) *folder += kQuickLaunchFolder;
     return folder;
 }
