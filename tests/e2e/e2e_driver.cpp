@@ -149,6 +149,13 @@ void Command(HWND window, int id) { ::SendMessageA(window, WM_COMMAND, static_ca
 
 void PostCommand(HWND window, int id) { ::PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
+void SetText(HWND dialog, int id, const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(),
+                                                              static_cast<int>(wide.size()))));
+    ::SendMessageW(Control(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 void ClickButton(HWND dialog, int id) { ::PostMessageA(Control(dialog, id), BM_CLICK, 0, 0); }
 
 void ClickPicture(HWND dialog, int id) {
@@ -302,6 +309,15 @@ bool Program::Answer(const std::string& part, int button) const {
     if (!box) return false;
     ClickButton(box, button);
     return WaitUntil([&] { return !::IsWindow(box); });
+}
+
+bool Program::ChooseFile(const std::string& caption, const std::string& path) const {
+    constexpr int kFileNameCombo = 0x47c;  // cmb13 of the Explorer-style dialogs
+    const HWND dialog = WaitForDialog(caption);
+    if (!dialog) return false;
+    SetText(dialog, kFileNameCombo, path);
+    ClickButton(dialog, IDOK);
+    return WaitUntil([&] { return !::IsWindow(dialog); });
 }
 
 std::string Program::Windows() const {

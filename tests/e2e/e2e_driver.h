@@ -50,6 +50,8 @@ HWND FocusOf(HWND window);
 // it. Sent: done when it returns. Post what opens a modal box.
 void Command(HWND window, int id);
 void PostCommand(HWND window, int id);
+// A control's text replaced, as typing it over would leave it (sent).
+void SetText(HWND dialog, int id, const std::string& text);
 // A push button of a dialog or message box (BM_CLICK, posted).
 void ClickButton(HWND dialog, int id);
 // A picture button (a static that notifies its clicks), posted.
@@ -107,6 +109,10 @@ public:
     // Its visible top-level windows with their captions and texts, for a
     // failure's message.
     std::string Windows() const;
+
+    // In the file dialog captioned `caption`: the file name typed, OK pressed;
+    // true once the dialog is gone.
+    bool ChooseFile(const std::string& caption, const std::string& path) const;
 
     // The close request a user's Exit gives (posted: prompts may follow).
     void RequestClose() const;
