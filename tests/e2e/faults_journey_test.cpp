@@ -93,6 +93,36 @@ TEST_F(FaultsJourney, ASaveTheDiskRefusesLeavesTheFileAndKeepsTheChangesUntilItS
     EXPECT_TRUE(program->Close()) << "nothing left to save";
 }
 
+// Bytes no list file holds: control characters and NULs, tag fields
+// without values, aliases of nothing, a line of a megabyte, and more lines
+// than a list can have.
+std::string HostileList() {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string text = "<1>\n<2>\n\t\xA6@\xA6+\xA6?\xA6#\nalias:99999\n<3>deeper\n" + std::string(1 << 20, 'x') + "\n";
+    for (int line = 0; line < 70000; ++line) {
+        for (int length = line % 40; length-- > 0;) text += static_cast<char>(byte(random));
+        text += line % 3 ? "\n" : "\r\n";
+    }
+    return text;
+}
+
+TEST_F(FaultsJourney, AHostileListFileIsShownReadOnlyWithAClearMessageAndLeftAsItWas) {
+    const std::string hostile = HostileList();
+    const HWND main = StartOn(hostile, kViewOrganize);
+    ASSERT_TRUE(main);
+    const HWND box = program->WaitForMessageBox("Some of the list has been loaded");
+    ASSERT_TRUE(box) << program->Windows();
+    Screenshot(box, "faults-hostile-list");
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_NE(ControlText(main, IDC_STATUS_LINE).find("(read only)"), std::string::npos);
+    Screenshot(main, "faults-hostile-list-shown");
+    EXPECT_TRUE(program->Close());
+    EXPECT_EQ(ReadFile(List()), hostile);
+    EXPECT_EQ(FileNames(folder.Path()), (Lines{"Faulty.txt", "Vellin.sav"})) << "nothing created";
+}
+
 // A list of 9,500 titles whose first titles are out of order; sorting them
 // changes the file's start, and the whole file is written again.
 std::string LargeList() {
