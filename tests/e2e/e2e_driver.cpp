@@ -115,7 +115,25 @@ std::string Text(HWND window) {
     return Narrow(text);
 }
 
-HWND Control(HWND dialog, int id) { return ::GetDlgItem(dialog, id); }
+// A page of a property sheet is a dialog inside the dialog: its controls are
+// found among all the descendants.
+HWND Control(HWND dialog, int id) {
+    if (const HWND child = ::GetDlgItem(dialog, id)) return child;
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    ::EnumChildWindows(
+        dialog,
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            if (::GetDlgCtrlID(window) != s.id) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::string ControlText(HWND dialog, int id) { return Text(Control(dialog, id)); }
 
@@ -246,8 +264,8 @@ bool Screenshot(HWND window, const std::string& name) {
     return CanTakePictures() && SaveWindowPicture(window, "e2e/" + name);
 }
 
-Program::Program(const std::string& arguments) {
-    std::string commandLine = "\"" + ProgramFolder() + "vellinor.exe\"";
+Program::Program(const std::string& arguments, const std::string& executable) {
+    std::string commandLine = "\"" + (executable.empty() ? ProgramFolder() + "vellinor.exe" : executable) + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

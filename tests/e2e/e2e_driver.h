@@ -36,7 +36,7 @@ std::vector<std::string> FileNames(const std::string& folder);  // sorted, witho
 
 // --- reading windows of another process --------------------------------
 std::string Text(HWND window);
-HWND Control(HWND dialog, int id);
+HWND Control(HWND dialog, int id);  // a descendant: a property page's controls too
 std::string ControlText(HWND dialog, int id);
 std::vector<std::string> ListTexts(HWND box);
 int ListSelection(HWND box);
@@ -86,7 +86,9 @@ bool Screenshot(HWND window, const std::string& name);
 // --- one run of the program ------------------------------------------------
 class Program {
 public:
-    explicit Program(const std::string& arguments = "");
+    // vellinor.exe beside the tests, or `executable` (a copy of it under
+    // another name, as Setup is started).
+    explicit Program(const std::string& arguments = "", const std::string& executable = {});
     ~Program();  // a run still going is killed
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
