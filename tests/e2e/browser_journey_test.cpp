@@ -1,7 +1,8 @@
 // The program beside a browser (the fake DDE browser of tests/tools): kept
 // in the tray and called up by its hot keys, the frontmost page fetched
 // while hidden, a second start restoring the first; titles opened in a new
-// and in the frontmost browser window, their Last Visited time kept.
+// and in the frontmost browser window, their Last Visited time kept, and
+// copied to the clipboard.
 #include <memory>
 #include <optional>
 
@@ -86,6 +87,12 @@ TEST_F(BrowserJourney, TitlesOpenInANewAndTheFrontmostWindowAndCountAsVisits) {
                                                           "WWW_OpenURL\t\"http://one.example/\",,-1,0,,,"}));
     EXPECT_TRUE(WaitUntil([&] { return ControlText(main, IDC_LAST_VISITED) != "never"; }));
     Screenshot(main, "browser-visited");
+    ClickEntry(Box(main, kTitle), 0);  // copying takes the focused list's selection
+    Command(main, ID_COPY_URL);
+    EXPECT_EQ(Clipboard(), "http://one.example/");
+    Command(main, ID_COPY_HTML_LINK);
+    EXPECT_NE(Clipboard("HTML Format").find("<a href=\"http://one.example/\">One</a>"), std::string::npos)
+        << Clipboard("HTML Format");
 
     program->RequestClose();
     ASSERT_TRUE(program->Answer("to URL list 'Daily' before exiting", IDYES));

@@ -1,6 +1,7 @@
 #include "e2e_driver.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -113,6 +114,20 @@ std::string Text(HWND window) {
         ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     text.resize(static_cast<std::size_t>(std::max(got, 0)));
     return Narrow(text);
+}
+
+std::string Clipboard(const std::string& format) {
+    const UINT id = format.empty() ? CF_TEXT : ::RegisterClipboardFormatA(format.c_str());
+    if (!::OpenClipboard(nullptr)) return {};
+    std::string data;
+    if (const HANDLE block = ::GetClipboardData(id)) {
+        if (const auto* bytes = static_cast<const char*>(::GlobalLock(block))) {
+            data.assign(bytes, ::strnlen(bytes, ::GlobalSize(block)));
+            ::GlobalUnlock(block);
+        }
+    }
+    ::CloseClipboard();
+    return data;
 }
 
 // A page of a property sheet is a dialog inside the dialog: its controls are
@@ -237,10 +252,10 @@ void SelectEntry(HWND box, int index) {
                    reinterpret_cast<LPARAM>(box));
 }
 
-void ControlClickEntry(HWND box, int index) {
+void ClickEntry(HWND box, int index, WPARAM keys) {
     const POINT at = EntryPoint(box, index);
-    ::SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, ClientLParam(at));
-    ::SendMessageA(box, WM_LBUTTONUP, MK_CONTROL, ClientLParam(at));
+    ::SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON | keys, ClientLParam(at));
+    ::SendMessageA(box, WM_LBUTTONUP, keys, ClientLParam(at));
 }
 
 // The drag list reads where the pointer is, not the messages' positions.

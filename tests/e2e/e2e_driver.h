@@ -45,6 +45,10 @@ bool IsReadOnly(HWND field);
 // The window that has the focus in the thread of `window`.
 HWND FocusOf(HWND window);
 
+// The clipboard's data in `format` (a registered name such as "HTML Format",
+// or empty for CF_TEXT), up to its first zero; empty when none.
+std::string Clipboard(const std::string& format = {});
+
 // --- what a user does ----------------------------------------------------
 // A menu item, accelerator or button as the window's command handling sees
 // it. Sent: done when it returns. Post what opens a modal box.
@@ -73,8 +77,9 @@ bool Chord(HWND window, std::initializer_list<WORD> keys);
 // A click on an entry as the list box reports it to its dialog: the
 // selection moves and the parent gets LBN_SELCHANGE.
 void SelectEntry(HWND box, int index);
-// A press at the entry with Control held (marking in the Organize view).
-void ControlClickEntry(HWND box, int index);
+// A press and release of the left button on the entry, with `keys` held
+// (MK_CONTROL marks in the Organize view); the list box takes the focus.
+void ClickEntry(HWND box, int index, WPARAM keys = 0);
 // Drags entry `from` and drops it on entry `to` (before it); to == the count
 // drops it below the last.
 void DragEntry(HWND box, int from, int to);
