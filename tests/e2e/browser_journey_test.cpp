@@ -56,7 +56,8 @@ TEST_F(BrowserJourney, TheTrayTheHotKeysAndASecondStartCallTheProgramUp) {
     ASSERT_TRUE(WaitUntil([&] { return Hidden(); })) << "the hot key hides the active window";
 
     ASSERT_TRUE(HotKey(kFetchKey));
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(main) && ControlText(main, IDC_TITLE_NAME) == "Fetched Page"; }));
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(main) && ControlText(main, IDC_TITLE_NAME) == "Fetched Page"; }))
+        << program->Windows() << ::testing::PrintToString(fake->Requests());
     EXPECT_EQ(ControlText(main, IDC_URL), "http://fetched.example/");
     EXPECT_EQ(ControlText(main, IDC_SUBCATEGORY_NAME), "Daily") << "under the selected subcategory";
     Screenshot(main, "browser-fetched");
