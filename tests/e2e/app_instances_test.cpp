@@ -29,7 +29,7 @@ TEST_F(AppInstancesTest, ASecondStartBringsTheFirstWindowBackAndEndsByItself) {
 
     {
         Program second;
-        ASSERT_TRUE(second);
+        ASSERT_TRUE(second) << second.StartError();
         DWORD code = 1;
         ASSERT_TRUE(second.Ended(code));
         EXPECT_EQ(code, 0u);
@@ -46,7 +46,7 @@ TEST_F(AppInstancesTest, ASecondStartBringsTheFirstWindowBackAndEndsByItself) {
 TEST_F(AppInstancesTest, AnUninstallRunEndsWithoutTouchingTheSettings) {
     StoreSample();
     Program uninstall("-uninstall");
-    ASSERT_TRUE(uninstall);
+    ASSERT_TRUE(uninstall) << uninstall.StartError();
     DWORD code = 1;
     ASSERT_TRUE(uninstall.Ended(code));
     EXPECT_EQ(code, 0u);
@@ -55,7 +55,7 @@ TEST_F(AppInstancesTest, AnUninstallRunEndsWithoutTouchingTheSettings) {
 
 TEST_F(AppInstancesTest, AFirstRunEndsAsACancelledSetupAndWritesNothing) {
     Program firstRun;
-    ASSERT_TRUE(firstRun);
+    ASSERT_TRUE(firstRun) << firstRun.StartError();
     DWORD code = 1;
     ASSERT_TRUE(firstRun.Ended(code));
     EXPECT_EQ(code, 0u);

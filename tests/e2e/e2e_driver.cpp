@@ -286,8 +286,10 @@ Program::Program(const std::string& arguments, const std::string& executable) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
+                          &info)) {
+        startError_ = ::GetLastError();
         return;
+    }
     process_.Reset(info.hProcess);
     id_ = info.dwProcessId;
     ::CloseHandle(info.hThread);

@@ -99,6 +99,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     explicit operator bool() const { return static_cast<bool>(process_); }
+    DWORD StartError() const { return startError_; }  // why it did not start
     DWORD Id() const { return id_; }
     HANDLE Handle() const { return process_.Get(); }
 
@@ -131,6 +132,7 @@ public:
 private:
     win::UniqueHandle process_;
     DWORD id_ = 0;
+    DWORD startError_ = 0;
 };
 
 }  // namespace e2e
