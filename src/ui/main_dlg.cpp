@@ -56,7 +56,7 @@ bool CMainDlg::OnInit() {
 }
 
 void CMainDlg::ShowCurrentList() {
-    host_.OpenCurrentList(Handle(), false);
+    const bool opened = host_.OpenCurrentList(Handle(), false);
     BuildListMenus();
     ShowSelection(-1, true, true);
     if (Settings().Options.NoteShown && ::IsWindowVisible(Handle()) && !::IsIconic(Handle()))
@@ -66,6 +66,9 @@ void CMainDlg::ShowCurrentList() {
     EnterStartMode();
     Settings().RunState = kRunNormal;
     UpdateStatusLine();
+    // A list that cannot be opened leaves the user at the table of lists,
+    // to mend its path or choose another.
+    if (!opened) OpenPreferences(kUrlListsTab);
 }
 
 // The menu bar takes its height from the client area; the window grows by

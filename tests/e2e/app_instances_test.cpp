@@ -30,7 +30,7 @@ TEST_F(AppInstancesTest, ASecondStartBringsTheFirstWindowBackAndEndsByItself) {
 
     {
         Program second;
-        ASSERT_TRUE(second);
+        ASSERT_TRUE(second) << second.StartError();
         DWORD code = 1;
         ASSERT_TRUE(second.Ended(code));
         EXPECT_EQ(code, 0u);
@@ -47,7 +47,7 @@ TEST_F(AppInstancesTest, ASecondStartBringsTheFirstWindowBackAndEndsByItself) {
 TEST_F(AppInstancesTest, ACancelledUninstallEndsWithoutTouchingTheSettings) {
     StoreSample();
     Program uninstall("-uninstall");
-    ASSERT_TRUE(uninstall);
+    ASSERT_TRUE(uninstall) << uninstall.StartError();
     const HWND dialog = uninstall.WaitForDialog("Uninstall Vellinor");
     ASSERT_TRUE(dialog) << uninstall.Windows();
     ClickButton(dialog, IDCANCEL);
@@ -59,7 +59,7 @@ TEST_F(AppInstancesTest, ACancelledUninstallEndsWithoutTouchingTheSettings) {
 
 TEST_F(AppInstancesTest, ACancelledFirstSetupEndsTheRunAndWritesNothing) {
     Program firstRun;
-    ASSERT_TRUE(firstRun);
+    ASSERT_TRUE(firstRun) << firstRun.StartError();
     const HWND dialog = firstRun.WaitForDialog("Setup Vellinor");
     ASSERT_TRUE(dialog) << firstRun.Windows();
     ClickButton(dialog, IDCANCEL);

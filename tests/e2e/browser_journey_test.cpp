@@ -1,7 +1,8 @@
 // The program beside a browser (the fake DDE browser of tests/tools): kept
 // in the tray and called up by its hot keys, the frontmost page fetched
 // while hidden, a second start restoring the first; titles opened in a new
-// and in the frontmost browser window, their Last Visited time kept.
+// and in the frontmost browser window, their Last Visited time kept, and
+// copied to the clipboard.
 #include <memory>
 #include <optional>
 
@@ -55,7 +56,8 @@ TEST_F(BrowserJourney, TheTrayTheHotKeysAndASecondStartCallTheProgramUp) {
     ASSERT_TRUE(WaitUntil([&] { return Hidden(); })) << "the hot key hides the active window";
 
     ASSERT_TRUE(HotKey(kFetchKey));
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(main) && ControlText(main, IDC_TITLE_NAME) == "Fetched Page"; }));
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(main) && ControlText(main, IDC_TITLE_NAME) == "Fetched Page"; }))
+        << program->Windows() << ::testing::PrintToString(fake->Requests());
     EXPECT_EQ(ControlText(main, IDC_URL), "http://fetched.example/");
     EXPECT_EQ(ControlText(main, IDC_SUBCATEGORY_NAME), "Daily") << "under the selected subcategory";
     Screenshot(main, "browser-fetched");
@@ -86,6 +88,12 @@ TEST_F(BrowserJourney, TitlesOpenInANewAndTheFrontmostWindowAndCountAsVisits) {
                                                           "WWW_OpenURL\t\"http://one.example/\",,-1,0,,,"}));
     EXPECT_TRUE(WaitUntil([&] { return ControlText(main, IDC_LAST_VISITED) != "never"; }));
     Screenshot(main, "browser-visited");
+    ClickEntry(Box(main, kTitle), 0);  // copying takes the focused list's selection
+    Command(main, ID_COPY_URL);
+    EXPECT_EQ(Clipboard(), "http://one.example/");
+    Command(main, ID_COPY_HTML_LINK);
+    EXPECT_NE(Clipboard("HTML Format").find("<a href=\"http://one.example/\">One</a>"), std::string::npos)
+        << Clipboard("HTML Format");
 
     program->RequestClose();
     ASSERT_TRUE(program->Answer("to URL list 'Daily' before exiting", IDYES));

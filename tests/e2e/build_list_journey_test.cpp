@@ -1,7 +1,8 @@
 // A list built from nothing in the Organize view, typed in place: two
 // categories, two subcategories, titles, a separator, a drag, a sort; saved
 // with Ctrl+S, the program ended and started again. The file on disk is byte
-// for byte what the list model writes after the same steps.
+// for byte what the list model writes after the same steps, and so is a copy
+// saved through the file dialog.
 #include "e2e_journey.h"
 #include "model/title_text.h"
 #include "model/url_list_file.h"
@@ -125,6 +126,10 @@ TEST_F(BuildListJourney, WhatIsTypedInPlaceIsSavedAsTheModelWritesItAndComesBack
     EXPECT_EQ(ListTexts(Box(main, kSubcategory)), (std::vector<std::string>{"Docs", "Tools"}));
     EXPECT_EQ(ListTexts(Box(main, kTitle)), (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
     Screenshot(main, "build-list-again");
+    PostCommand(main, ID_SAVE_COPY);
+    ASSERT_TRUE(again.ChooseFile("Save a Copy of 'Built' List", expected.Path() + "Copy.txt")) << again.Windows();
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(expected.Path() + "Copy.txt") == FileSize(listPath); }));
+    EXPECT_EQ(ReadFile(expected.Path() + "Copy.txt"), ReadFile(listPath));
     EXPECT_TRUE(again.Close());
 }
 

@@ -1,6 +1,7 @@
 #include "e2e_driver.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -115,7 +116,39 @@ std::string Text(HWND window) {
     return Narrow(text);
 }
 
-HWND Control(HWND dialog, int id) { return ::GetDlgItem(dialog, id); }
+std::string Clipboard(const std::string& format) {
+    const UINT id = format.empty() ? CF_TEXT : ::RegisterClipboardFormatA(format.c_str());
+    if (!::OpenClipboard(nullptr)) return {};
+    std::string data;
+    if (const HANDLE block = ::GetClipboardData(id)) {
+        if (const auto* bytes = static_cast<const char*>(::GlobalLock(block))) {
+            data.assign(bytes, ::strnlen(bytes, ::GlobalSize(block)));
+            ::GlobalUnlock(block);
+        }
+    }
+    ::CloseClipboard();
+    return data;
+}
+
+// A page of a property sheet is a dialog inside the dialog: its controls are
+// found among all the descendants.
+HWND Control(HWND dialog, int id) {
+    if (const HWND child = ::GetDlgItem(dialog, id)) return child;
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    ::EnumChildWindows(
+        dialog,
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            if (::GetDlgCtrlID(window) != s.id) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 std::string ControlText(HWND dialog, int id) { return Text(Control(dialog, id)); }
 
@@ -148,6 +181,13 @@ HWND FocusOf(HWND window) {
 void Command(HWND window, int id) { ::SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
 void PostCommand(HWND window, int id) { ::PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+void SetText(HWND dialog, int id, const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(),
+                                                              static_cast<int>(wide.size()))));
+    ::SendMessageW(Control(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
 
 void ClickButton(HWND dialog, int id) { ::PostMessageA(Control(dialog, id), BM_CLICK, 0, 0); }
 
@@ -212,10 +252,10 @@ void SelectEntry(HWND box, int index) {
                    reinterpret_cast<LPARAM>(box));
 }
 
-void ControlClickEntry(HWND box, int index) {
+void ClickEntry(HWND box, int index, WPARAM keys) {
     const POINT at = EntryPoint(box, index);
-    ::SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, ClientLParam(at));
-    ::SendMessageA(box, WM_LBUTTONUP, MK_CONTROL, ClientLParam(at));
+    ::SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON | keys, ClientLParam(at));
+    ::SendMessageA(box, WM_LBUTTONUP, keys, ClientLParam(at));
 }
 
 // The drag list reads where the pointer is, not the messages' positions.
@@ -246,8 +286,10 @@ Program::Program(const std::string& arguments, const std::string& program) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
+                          &info)) {
+        startError_ = ::GetLastError();
         return;
+    }
     process_.Reset(info.hProcess);
     id_ = info.dwProcessId;
     ::CloseHandle(info.hThread);
@@ -302,6 +344,15 @@ bool Program::Answer(const std::string& part, int button) const {
     if (!box) return false;
     ClickButton(box, button);
     return WaitUntil([&] { return !::IsWindow(box); });
+}
+
+bool Program::ChooseFile(const std::string& caption, const std::string& path) const {
+    constexpr int kFileNameCombo = 0x47c;  // cmb13 of the Explorer-style dialogs
+    const HWND dialog = WaitForDialog(caption);
+    if (!dialog) return false;
+    SetText(dialog, kFileNameCombo, path);
+    ClickButton(dialog, IDOK);
+    return WaitUntil([&] { return !::IsWindow(dialog); });
 }
 
 std::string Program::Windows() const {

@@ -36,7 +36,7 @@ std::vector<std::string> FileNames(const std::string& folder);  // sorted, witho
 
 // --- reading windows of another process --------------------------------
 std::string Text(HWND window);
-HWND Control(HWND dialog, int id);
+HWND Control(HWND dialog, int id);  // a descendant: a property page's controls too
 std::string ControlText(HWND dialog, int id);
 std::vector<std::string> ListTexts(HWND box);
 int ListSelection(HWND box);
@@ -45,11 +45,17 @@ bool IsReadOnly(HWND field);
 // The window that has the focus in the thread of `window`.
 HWND FocusOf(HWND window);
 
+// The clipboard's data in `format` (a registered name such as "HTML Format",
+// or empty for CF_TEXT), up to its first zero; empty when none.
+std::string Clipboard(const std::string& format = {});
+
 // --- what a user does ----------------------------------------------------
 // A menu item, accelerator or button as the window's command handling sees
 // it. Sent: done when it returns. Post what opens a modal box.
 void Command(HWND window, int id);
 void PostCommand(HWND window, int id);
+// A control's text replaced, as typing it over would leave it (sent).
+void SetText(HWND dialog, int id, const std::string& text);
 // A push button of a dialog or message box (BM_CLICK, posted).
 void ClickButton(HWND dialog, int id);
 // A picture button (a static that notifies its clicks), posted.
@@ -71,8 +77,9 @@ bool Chord(HWND window, std::initializer_list<WORD> keys);
 // A click on an entry as the list box reports it to its dialog: the
 // selection moves and the parent gets LBN_SELCHANGE.
 void SelectEntry(HWND box, int index);
-// A press at the entry with Control held (marking in the Organize view).
-void ControlClickEntry(HWND box, int index);
+// A press and release of the left button on the entry, with `keys` held
+// (MK_CONTROL marks in the Organize view); the list box takes the focus.
+void ClickEntry(HWND box, int index, WPARAM keys = 0);
 // Drags entry `from` and drops it on entry `to` (before it); to == the count
 // drops it below the last.
 void DragEntry(HWND box, int from, int to);
@@ -91,6 +98,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     explicit operator bool() const { return static_cast<bool>(process_); }
+    DWORD StartError() const { return startError_; }  // why it did not start
     DWORD Id() const { return id_; }
     HANDLE Handle() const { return process_.Get(); }
 
@@ -109,6 +117,10 @@ public:
     // failure's message.
     std::string Windows() const;
 
+    // In the file dialog captioned `caption`: the file name typed, OK pressed;
+    // true once the dialog is gone.
+    bool ChooseFile(const std::string& caption, const std::string& path) const;
+
     // The close request a user's Exit gives (posted: prompts may follow).
     void RequestClose() const;
     // The close request; true when the program ended with exit code 0.
@@ -119,6 +131,7 @@ public:
 private:
     win::UniqueHandle process_;
     DWORD id_ = 0;
+    DWORD startError_ = 0;
 };
 
 }  // namespace e2e

@@ -50,14 +50,26 @@ TEST_F(FaultsJourney, AReadOnlyListIsShownWithItsNoticeAndStaysOutOfTheOrganizeV
     EXPECT_TRUE(StoredSettings().Options.NoReadOnlyWarning);
 }
 
-TEST_F(FaultsJourney, AMissingListIsCreatedWhenTheUserSaysSo) {
-    const HWND main = StartOn("", kViewRegular);
-    ASSERT_TRUE(main);
-    ASSERT_TRUE(program->WaitForMessageBox("does not exist. Shall I create it?"));
-    Screenshot(program->WaitForMessageBox("Shall I create it?"), "faults-create-prompt");
-    ASSERT_TRUE(program->Answer("Shall I create it?", IDYES));
-    EXPECT_TRUE(WaitUntil([&] { return ControlText(main, IDC_STATUS_LINE).find("Faulty (0 URLs)") != std::string::npos; }));
-    EXPECT_TRUE(program->Close());
+TEST_F(FaultsJourney, AMissingListIsCreatedWhenTheUserSaysSoAndOtherwiseTheListsAreOffered) {
+    for (const int answer : {IDNO, IDYES}) {
+        const HWND main = StartOn("", kViewRegular);
+        ASSERT_TRUE(main);
+        if (answer == IDYES) Screenshot(program->WaitForMessageBox("Shall I create it?"), "faults-create-prompt");
+        ASSERT_TRUE(program->Answer("does not exist. Shall I create it?", answer));
+        if (answer == IDNO) {
+            const HWND prefs = program->WaitForDialog("Vellinor Preferences");
+            ASSERT_TRUE(prefs) << program->Windows();
+            EXPECT_EQ(ListTexts(Control(prefs, IDC_TABLE_LIST)), Lines{"Faulty"}) << "on the URL Lists page";
+            Screenshot(prefs, "faults-no-list-prefs");
+            ClickButton(prefs, IDCANCEL);
+            ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(prefs); }));
+            EXPECT_FALSE(Exists(List()));
+        } else {
+            EXPECT_TRUE(WaitUntil(
+                [&] { return ControlText(main, IDC_STATUS_LINE).find("Faulty (0 URLs)") != std::string::npos; }));
+        }
+        EXPECT_TRUE(program->Close());
+    }
     EXPECT_EQ(ReadFile(List()), "");
     EXPECT_TRUE(Exists(List()));
 }
@@ -93,6 +105,36 @@ TEST_F(FaultsJourney, ASaveTheDiskRefusesLeavesTheFileAndKeepsTheChangesUntilItS
     EXPECT_TRUE(program->Close()) << "nothing left to save";
 }
 
+// Bytes no list file holds: control characters and NULs, tag fields
+// without values, aliases of nothing, a line of a megabyte, and more lines
+// than a list can have.
+std::string HostileList() {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string text = "<1>\n<2>\n\t\xA6@\xA6+\xA6?\xA6#\nalias:99999\n<3>deeper\n" + std::string(1 << 20, 'x') + "\n";
+    for (int line = 0; line < 70000; ++line) {
+        for (int length = line % 40; length-- > 0;) text += static_cast<char>(byte(random));
+        text += line % 3 ? "\n" : "\r\n";
+    }
+    return text;
+}
+
+TEST_F(FaultsJourney, AHostileListFileIsShownReadOnlyWithAClearMessageAndLeftAsItWas) {
+    const std::string hostile = HostileList();
+    const HWND main = StartOn(hostile, kViewOrganize);
+    ASSERT_TRUE(main);
+    const HWND box = program->WaitForMessageBox("Some of the list has been loaded");
+    ASSERT_TRUE(box) << program->Windows();
+    Screenshot(box, "faults-hostile-list");
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    EXPECT_NE(ControlText(main, IDC_STATUS_LINE).find("(read only)"), std::string::npos);
+    Screenshot(main, "faults-hostile-list-shown");
+    EXPECT_TRUE(program->Close());
+    EXPECT_EQ(ReadFile(List()), hostile);
+    EXPECT_EQ(FileNames(folder.Path()), (Lines{"Faulty.txt", "Vellin.sav"})) << "nothing created";
+}
+
 // A list of 9,500 titles whose first titles are out of order; sorting them
 // changes the file's start, and the whole file is written again.
 std::string LargeList() {
@@ -125,6 +167,7 @@ TEST_F(FaultsJourney, KilledAtAnyPointOfASaveTheListFileIsTheOldOrTheNewOne) {
     std::mt19937 random(19);
     std::uniform_int_distribution<DWORD> killAfterMs(0, saveMs);
     int newOnes = 0;
+    int midWrite = 0;
     constexpr int kRuns = 12;
     for (int run = 0; run < kRuns; ++run) {
         const HWND main = StartOn(old, kViewOrganize);
@@ -136,9 +179,13 @@ TEST_F(FaultsJourney, KilledAtAnyPointOfASaveTheListFileIsTheOldOrTheNewOne) {
         const std::string now = ReadFile(List());
         ASSERT_TRUE(now == old || now == saved) << "run " << run << ": " << now.size() << " bytes";
         newOnes += now == saved;
+        // A temporary left behind: the kill came while the new content was written.
+        for (const std::string& name : FileNames(folder.Path())) {
+            if (name[0] == '~') midWrite += ::DeleteFileA(Path(name).c_str()) != FALSE;
+        }
     }
-    std::printf("killed %d times while saving in about %lu ms: %d old, %d new\n", kRuns,
-                static_cast<unsigned long>(saveMs), kRuns - newOnes, newOnes);
+    std::printf("killed %d times while saving in about %lu ms: %d old, %d new, %d while writing\n", kRuns,
+                static_cast<unsigned long>(saveMs), kRuns - newOnes, newOnes, midWrite);
 }
 
 }  // namespace

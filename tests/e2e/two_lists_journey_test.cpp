@@ -23,7 +23,7 @@ protected:
     }
 
     void Mark(int title, const std::string& status) {
-        ControlClickEntry(Box(main, kTitle), title);
+        ClickEntry(Box(main, kTitle), title, MK_CONTROL);
         ASSERT_TRUE(WaitUntil([&] { return ControlText(main, IDC_STATUS_LINE).find(status) != std::string::npos; }))
             << ControlText(main, IDC_STATUS_LINE);
     }

@@ -8,10 +8,12 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/main_app.h"
 #include "app/single_instance.h"
 #include "app/store/memory_store.h"
+#include "dialogs/prefs_host.h"
 #include "message_pump.h"
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
@@ -99,15 +101,21 @@ TEST_F(AppShellTest, AStartShowsTheStoredListInTheStoredModeOwnedByTheHiddenWind
     EXPECT_NE(app->BackgroundBrush(), nullptr);
 }
 
-TEST_F(AppShellTest, AQuestionAboutTheListAtStartHasTheWindowOnScreen) {
+TEST_F(AppShellTest, AQuestionAboutTheListAtStartHasTheWindowOnScreenAndNoLeadsToTheLists) {
     StoreSettings();
     ::DeleteFileA(listPath.c_str());
     CRecordingMessageBoxes boxes({IDNO});
+    std::vector<int> pages;
+    environment.runPreferences = [&](IPrefsHost&, HWND, int tab) {
+        pages.push_back(tab);
+        return INT_PTR{IDCANCEL};
+    };
     ASSERT_TRUE(Start());
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].caption, "Create New List?");
     EXPECT_EQ(boxes.Shown()[0].owner, Main());
     EXPECT_TRUE(boxes.Shown()[0].ownerVisible);
+    EXPECT_EQ(pages, std::vector<int>{kUrlListsTab});
 }
 
 TEST_F(AppShellTest, AnOldInternetExplorerAsTheCurrentBrowserIsRecognisedAtStart) {
