@@ -240,7 +240,8 @@ bool Screenshot(HWND window, const std::string& name) {
 }
 
 Program::Program(const std::string& arguments, const std::string& program) {
-    std::string commandLine = "\"" + ProgramFolder() + program + "\"";
+    const bool fullPath = program.find('\\') != std::string::npos;
+    std::string commandLine = "\"" + (fullPath ? program : ProgramFolder() + program) + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -253,6 +254,10 @@ Program::Program(const std::string& arguments, const std::string& program) {
     ::CloseHandle(info.hThread);
 }
 
+Program::Program(DWORD processId)
+    : process_(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId)),
+      id_(processId) {}
+
 Program::~Program() {
     DWORD code = 0;
     if (process_ && !Ended(code, 0)) Kill();
@@ -264,6 +269,11 @@ HWND Program::Hidden() const {
         if (ProcessOf(window) == id_) return window;
     }
     return nullptr;
+}
+
+DWORD Program::RunningProgramId() {
+    const HWND hidden = ::FindWindowExA(nullptr, nullptr, "VELLIN", nullptr);
+    return hidden ? ProcessOf(hidden) : 0;
 }
 
 HWND Program::WaitForMain() const {
