@@ -210,8 +210,9 @@ TEST_F(SetupJourney, SetupInstallsOpensTheSampleListAndUninstallTakesItAway) {
         ASSERT_TRUE(installedRun.Close());
     }
 
-    // The program files moved; the settings' backup went with them; the
-    // download folder is left empty.
+    // The program files moved and the settings' backup went with them; the
+    // first start from the new place deleted setup.exe, which leaves the
+    // download folder empty.
     EXPECT_EQ(FileNames(installed), (std::vector<std::string>{"ReadMe.txt", "Vellin.chm", "Vellin.sav",
                                                               "Vellinor Home Page.url", "Vellinor.exe"}));
     EXPECT_EQ(ReadFile(program), ReadFile(kReleaseFolder + "Vellinor.exe"));
