@@ -280,7 +280,8 @@ bool Screenshot(HWND window, const std::string& name) {
 }
 
 Program::Program(const std::string& arguments, const std::string& program) {
-    std::string commandLine = "\"" + ProgramFolder() + program + "\"";
+    const bool fullPath = program.find('\\') != std::string::npos;
+    std::string commandLine = "\"" + (fullPath ? program : ProgramFolder() + program) + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -295,6 +296,10 @@ Program::Program(const std::string& arguments, const std::string& program) {
     ::CloseHandle(info.hThread);
 }
 
+Program::Program(DWORD processId)
+    : process_(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, processId)),
+      id_(processId) {}
+
 Program::~Program() {
     DWORD code = 0;
     if (process_ && !Ended(code, 0)) Kill();
@@ -306,6 +311,11 @@ HWND Program::Hidden() const {
         if (ProcessOf(window) == id_) return window;
     }
     return nullptr;
+}
+
+DWORD Program::RunningProgramId() {
+    const HWND hidden = ::FindWindowExA(nullptr, nullptr, "VELLIN", nullptr);
+    return hidden ? ProcessOf(hidden) : 0;
 }
 
 HWND Program::WaitForMain() const {

@@ -91,8 +91,11 @@ bool Screenshot(HWND window, const std::string& name);
 // --- one run of the program ------------------------------------------------
 class Program {
 public:
-    // vellinor.exe, or another program beside the tests (a helper tool).
+    // vellinor.exe, or another program beside the tests (a helper tool), or
+    // one given by its full path.
     explicit Program(const std::string& arguments = "", const std::string& program = "vellinor.exe");
+    // A run that another program started (see RunningProgramId).
+    explicit Program(DWORD processId);
     ~Program();  // a run still going is killed
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -127,6 +130,9 @@ public:
     bool Close() const;
     bool Ended(DWORD& code, DWORD boundMs = kBoundMs) const;
     void Kill() const;
+
+    // The process of a running program's hidden window, 0 when there is none.
+    static DWORD RunningProgramId();
 
 private:
     win::UniqueHandle process_;
