@@ -89,7 +89,9 @@ void CMainDlg::SetCurrentBrowser(int index) {
 void CMainDlg::SwitchList(int index) {
     if (index < 0 || index >= Settings().Lists.Count()) return;
     if (!SavePromptAll(SaveReason::kContinuing)) return;
+    KeepColumns(true);
     if (!host_.SelectList(Handle(), index, false)) {
+        KeepColumns(false);
         host_.RunPreferences(Handle(), kUrlListsTab);
         return;
     }
