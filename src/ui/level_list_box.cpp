@@ -130,8 +130,8 @@ void CLevelListBox::Remember(const CUrlListFile& list, int recentPeriodDays) {
     seen.attributes.reserve(static_cast<std::size_t>(count));
     const std::int64_t now = list.Environment().clock->Now();
     for (int position = 0; position < count; ++position) {
-        seen.names.append(list.DisplayName(list.ItemAt(level_, position)));
-        seen.ends.push_back(seen.names.size());
+        seen.texts.append(list.ItemText(list.ItemAt(level_, position)));
+        seen.ends.push_back(seen.texts.size());
         seen.attributes.push_back(list.DisplayAttributes(level_, position, recentPeriodDays, now));
     }
     remembered_ = std::move(seen);
@@ -143,11 +143,11 @@ bool CLevelListBox::ShowAgain(const CUrlListFile& list, int recentPeriodDays) {
     remembered_.reset();
     const int count = list.Last(level_) + 1;
     if (static_cast<std::size_t>(count) != seen.ends.size()) return false;
-    const std::string_view names = seen.names;
+    const std::string_view texts = seen.texts;
     std::size_t start = 0;
     for (int position = 0; position < count; ++position) {
         const std::size_t end = seen.ends[static_cast<std::size_t>(position)];
-        if (list.DisplayName(list.ItemAt(level_, position)) != names.substr(start, end - start)) return false;
+        if (list.ItemText(list.ItemAt(level_, position)) != texts.substr(start, end - start)) return false;
         start = end;
     }
     SendToBox(WM_SETREDRAW, FALSE);

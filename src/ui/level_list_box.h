@@ -44,9 +44,9 @@ public:
     void Remember(const CUrlListFile& list, int recentPeriodDays);
     // Shows the list's view from its first entry, as a fill would, without
     // filling the box: when the box still holds what it was remembered with
-    // and the view has the same names (display attributes that changed since
-    // are set again). False when the box must be filled. Either way the box
-    // forgets what it remembered.
+    // and the view's entries have the same texts (display attributes that
+    // changed since are set again). False when the box must be filled.
+    // Either way the box forgets what it remembered.
     bool ShowAgain(const CUrlListFile& list, int recentPeriodDays);
     void Forget() noexcept { remembered_.reset(); }
 
@@ -76,10 +76,10 @@ private:
     // While Fill adds an entry: its text, which the list box measures
     // before the call that adds it returns.
     const std::string* adding_ = nullptr;
-    // What Remember saw: the names one after the other, where each ends,
-    // and each entry's display attributes.
+    // What Remember saw: the entries' item texts (which hold their names)
+    // one after the other, where each ends, and their display attributes.
     struct Remembered {
-        std::string names;
+        std::string texts;
         std::vector<std::size_t> ends;
         std::vector<LRESULT> attributes;
     };
