@@ -6,9 +6,10 @@ last-visited times, notes, log-in names and aliases), then runs, in turn and
 many times over, `cp LIST COPY`, `vellinor-cli normalize LIST OUT` and
 `vellinor-cli check LIST`, and prints each one's median wall time and the
 medians of the ratios normalize/cp and check/cp taken round by round (so a
-drift of the machine's speed cancels out).
+drift of the machine's speed cancels out). Both write over the copy of the
+round before, unless --new-files has them write a new file each time.
 
-    bench/cli_vs_copy.py [--cli PATH] [--rounds N]
+    bench/cli_vs_copy.py [--cli PATH] [--rounds N] [--new-files]
 """
 import argparse
 import os
@@ -78,6 +79,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--cli", default=os.path.join(root, "build/native-release/bin/vellinor-cli"))
     parser.add_argument("--rounds", type=int, default=31)
+    parser.add_argument("--new-files", action="store_true",
+                        help="remove the copies before each run: cp and normalize both write a new file")
     args = parser.parse_args()
 
     folder = tempfile.mkdtemp(prefix="vellinor-cli-bench-")
@@ -89,9 +92,14 @@ def main():
         "normalize": [args.cli, "normalize", source, os.path.join(folder, "normalized.txt")],
         "check": [args.cli, "check", source],
     }
+    outputs = [os.path.join(folder, "copy.txt"), os.path.join(folder, "normalized.txt")]
     times = {name: [] for name in commands}
     for round_number in range(args.rounds + 3):  # three rounds to warm up
         for name, argv in commands.items():
+            if args.new_files:
+                for output in outputs:
+                    if os.path.exists(output):
+                        os.remove(output)
             measured = run_seconds(argv)
             if round_number >= 3:
                 times[name].append(measured)

@@ -218,31 +218,52 @@ void CUrlListFile::WriteBackup() {
 int CUrlListFile::WriteReplacing(const std::string& target, const WriteContent& write) {
     platform::FileSystem& files = *env_.files;
     std::string temporary;
-    platform::OsError error = 0;
-    {
-        auto file = platform::CreateTemporaryBeside(files, target, temporary, error);
-        if (!file) return error;
-        error = write(*file);
-        if (error == 0) error = file->Flush();
-    }
-    if (error == 0) {
-        bool ownFile = target == path_;
-        if (ownFile) file_.reset();  // Windows cannot replace a file held open
-        error = files.Replace(temporary, target);
-        // When another program grabbed the file in between, the list stays
-        // writable and the next save tries again.
-        if (ownFile) ReopenHeldFile();
-    }
+    platform::OsError error = WriteBeside(files, target, write, temporary);
+    if (error != 0) return error;
+    bool ownFile = target == path_;
+    if (ownFile) file_.reset();  // Windows cannot replace a file held open
+    error = files.Replace(temporary, target);
+    // When another program grabbed the file in between, the list stays
+    // writable and the next save tries again.
+    if (ownFile) ReopenHeldFile();
     if (error != 0) files.Remove(temporary);
     return error;
 }
 
+// A copy under a new name replaces nothing: as a copy by the system, it is
+// written in place and left to the system to put on disk, and a failed write
+// removes it again. Over an existing file it goes as a save does, through a
+// file beside it that is on disk before it replaces that file, so a failed
+// write or a crash never leaves that file truncated.
 int CUrlListFile::SaveCopy(const std::string& path) const {
+    platform::FileSystem& files = *env_.files;
+    const WriteContent lines = [this](platform::OpenFile& file) { return WriteLines(file); };
     platform::OsError error = 0;
-    auto file = env_.files->Open(path, platform::OpenMode::CreateDenyWrite, error);
+    if (auto file = files.Open(path, platform::OpenMode::CreateNewDenyWrite, error)) {
+        error = lines(*file);
+        file.reset();
+        if (error != 0) files.Remove(path);
+        return error;
+    }
+    if (!files.Exists(path)) return error;
+    // Refused where writing into it would be: a read-only file, or one another writer holds.
+    if (!files.Open(path, platform::OpenMode::ReadWriteDenyWrite, error)) return error;
+    std::string temporary;
+    if ((error = WriteBeside(files, path, lines, temporary)) == 0 && (error = files.Replace(temporary, path)) != 0)
+        files.Remove(temporary);
+    return error;
+}
+
+platform::OsError CUrlListFile::WriteBeside(platform::FileSystem& files, const std::string& target,
+                                            const WriteContent& write, std::string& temporary) {
+    platform::OsError error = 0;
+    auto file = platform::CreateTemporaryBeside(files, target, temporary, error);
     if (!file) return error;
-    error = WriteLines(*file);
-    return error != 0 ? error : file->Flush();
+    error = write(*file);
+    if (error == 0) error = file->Flush();
+    file.reset();
+    if (error != 0) files.Remove(temporary);
+    return error;
 }
 
 bool CUrlListFile::IsSameFile(const std::string& path) const {

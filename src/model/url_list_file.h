@@ -268,6 +268,10 @@ private:
     platform::OsError WriteLines(platform::OpenFile& file) const;
     using WriteContent = std::function<platform::OsError(platform::OpenFile&)>;
     int WriteReplacing(const std::string& target, const WriteContent& write);
+    // Writes a new file beside `target`, named in `temporary`, and puts it on
+    // disk; a failed write removes it again.
+    static platform::OsError WriteBeside(platform::FileSystem& files, const std::string& target,
+                                         const WriteContent& write, std::string& temporary);
     void WriteBackup();
     bool ReopenHeldFile();
 

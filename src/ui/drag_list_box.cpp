@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <utility>
 
 #include "win/guards.h"
 #include "win/handles.h"
@@ -98,6 +99,28 @@ std::string CMyDragListBox::Text(int position) const {
     SendToBox(LB_GETTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
     text.resize(std::strlen(text.c_str()));
     return text;
+}
+
+void CMyDragListBox::TakePlaceOf(CMyDragListBox& shown) noexcept {
+    const HWND box = Handle();
+    const HWND other = shown.Handle();
+    RECT place{};
+    ::GetWindowRect(other, &place);
+    ::MapWindowPoints(nullptr, ::GetParent(other), reinterpret_cast<POINT*>(&place), 2);
+    std::swap(id_, shown.id_);
+    ::SetWindowLongPtrA(box, GWLP_ID, id_);
+    ::SetWindowLongPtrA(other, GWLP_ID, shown.id_);
+    ::EnableWindow(box, ::IsWindowEnabled(other));
+    // Right after `shown` in the z-order: the same place in the tab order.
+    // The box covers what `shown` covered, so only the box is drawn anew:
+    // the dialog's background under it is not.
+    constexpr UINT kQuietly = SWP_NOACTIVATE | SWP_NOREDRAW;
+    ::SetWindowPos(box, other, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   kQuietly | SWP_SHOWWINDOW);
+    // Before `shown` hides: a hidden focus would hand the focus to the dialog.
+    if (::GetFocus() == other) ::SetFocus(box);
+    ::SetWindowPos(other, nullptr, 0, 0, 0, 0, kQuietly | SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void CMyDragListBox::MeasureItem(MEASUREITEMSTRUCT& item) {

@@ -42,6 +42,11 @@ public:
     }
     std::string Text(int position) const;
 
+    // Puts this hidden box where `shown` is (its place, size, id, place in
+    // the tab order and the focus) and hides `shown`, which takes this box's
+    // id: two boxes trading places in a dialog.
+    void TakePlaceOf(CMyDragListBox& shown) noexcept;
+
 protected:
     // Owner drawing: false leaves the entry to the platform.
     virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }

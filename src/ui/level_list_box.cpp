@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/settings/app_settings.h"
 #include "model/title_text.h"
@@ -14,6 +16,7 @@
 #include "ui/title_drag_out.h"
 #include "win/guards.h"
 #include "win/handles.h"
+#include "win/module.h"
 
 namespace {
 
@@ -30,6 +33,8 @@ constexpr int kTextIndent = 2;
 constexpr int kToggleMarks = 2;
 // What LB_INITSTORAGE reserves per entry for its text.
 constexpr int kTypicalNameBytes = 32;
+// How many entries a fill adds before it moves the top entry down to them.
+constexpr int kTopEntryStride = 512;
 // The notification code the window takes as a double click.
 constexpr int kOneClickOpen = 2;
 
@@ -57,11 +62,35 @@ bool CLevelListBox::Attach(HWND dialog, int level, ILevelListHost& host) noexcep
     return CMyDragListBox::Attach(::GetDlgItem(dialog, IDC_CATEGORY_LIST + level));
 }
 
+bool CLevelListBox::AttachTwin(const CLevelListBox& original, int id) noexcept {
+    const HWND shown = original.Handle();
+    if (Handle() || !shown) return false;
+    char className[64] = {};
+    ::GetClassNameA(shown, className, sizeof className);
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrA(shown, GWL_STYLE)) & ~WS_VISIBLE;
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrA(shown, GWL_EXSTYLE));
+    const HWND twin = ::CreateWindowExA(exStyle, className, "", style, 0, 0, 0, 0, ::GetParent(shown),
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win::ModuleInstance(),
+                                        nullptr);
+    if (!twin) return false;
+    ::SendMessageA(twin, WM_SETFONT, static_cast<WPARAM>(::SendMessageA(shown, WM_GETFONT, 0, 0)), FALSE);
+    host_ = original.host_;
+    level_ = original.level_;
+    if (CMyDragListBox::Attach(twin)) return true;
+    ::DestroyWindow(twin);
+    return false;
+}
+
 CUrlListFile& CLevelListBox::List() const { return host_->Application().CurrentList(); }
 
 // Every message goes straight to the list box: no repaint until the end,
-// the storage reserved at once.
+// the storage reserved at once. A list box of entries of varying height
+// finds where an entry lies by adding up the heights from its top entry to
+// it, and does so for every entry added: the top entry follows the fill,
+// which keeps each addition cheap, and goes back to the first entry at the
+// end (thousands of titles in one subcategory otherwise fill in seconds).
 void CLevelListBox::Fill(const CUrlListFile& list, int recentPeriodDays) {
+    remembered_.reset();
     SendToBox(WM_SETREDRAW, FALSE);
     SendToBox(LB_RESETCONTENT);
     const int count = list.Last(level_) + 1;
@@ -75,8 +104,10 @@ void CLevelListBox::Fill(const CUrlListFile& list, int recentPeriodDays) {
         if (index < 0) break;  // the box is out of memory: show what fits
         SendToBox(LB_SETITEMDATA, static_cast<WPARAM>(index),
                   list.DisplayAttributes(level_, position, recentPeriodDays, now));
+        if (index % kTopEntryStride == kTopEntryStride - 1) SendToBox(LB_SETTOPINDEX, static_cast<WPARAM>(index));
     }
     adding_ = nullptr;
+    SendToBox(LB_SETTOPINDEX, 0);
     SendToBox(WM_SETREDRAW, TRUE);
     ::InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -88,6 +119,52 @@ void CLevelListBox::RefreshItemData(const CUrlListFile& list, int recentPeriodDa
         SendToBox(LB_SETITEMDATA, static_cast<WPARAM>(position),
                   list.DisplayAttributes(level_, position, recentPeriodDays, now));
     ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void CLevelListBox::Remember(const CUrlListFile& list, int recentPeriodDays) {
+    remembered_.reset();
+    const int count = list.Last(level_) + 1;
+    if (count != Count()) return;  // a fill that ran out of memory: nothing to go by
+    Remembered seen;
+    seen.ends.reserve(static_cast<std::size_t>(count));
+    seen.attributes.reserve(static_cast<std::size_t>(count));
+    const std::int64_t now = list.Environment().clock->Now();
+    for (int position = 0; position < count; ++position) {
+        seen.texts.append(list.ItemText(list.ItemAt(level_, position)));
+        seen.ends.push_back(seen.texts.size());
+        seen.attributes.push_back(list.DisplayAttributes(level_, position, recentPeriodDays, now));
+    }
+    remembered_ = std::move(seen);
+}
+
+bool CLevelListBox::ShowAgain(const CUrlListFile& list, int recentPeriodDays) {
+    if (!remembered_) return false;
+    const Remembered seen = std::move(*remembered_);
+    remembered_.reset();
+    const int count = list.Last(level_) + 1;
+    if (static_cast<std::size_t>(count) != seen.ends.size()) return false;
+    const std::string_view texts = seen.texts;
+    std::size_t start = 0;
+    for (int position = 0; position < count; ++position) {
+        const std::size_t end = seen.ends[static_cast<std::size_t>(position)];
+        if (list.ItemText(list.ItemAt(level_, position)) != texts.substr(start, end - start)) return false;
+        start = end;
+    }
+    SendToBox(WM_SETREDRAW, FALSE);
+    const std::int64_t now = list.Environment().clock->Now();
+    for (int position = 0; position < count; ++position) {
+        const LRESULT attributes = list.DisplayAttributes(level_, position, recentPeriodDays, now);
+        if (attributes != seen.attributes[static_cast<std::size_t>(position)])
+            SendToBox(LB_SETITEMDATA, static_cast<WPARAM>(position), attributes);
+    }
+    // Where a fill leaves the box: no selection, the caret and the top at the
+    // first entry (the caret moves only while nothing is selected).
+    SendToBox(LB_SETCURSEL, static_cast<WPARAM>(-1));
+    SendToBox(LB_SETCARETINDEX, 0);
+    SendToBox(LB_SETTOPINDEX, 0);
+    SendToBox(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+    return true;
 }
 
 // One font for every column: its height is measured once.

@@ -14,7 +14,9 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/drag_list_box.h"
 #include "ui/level_list_host.h"
@@ -25,6 +27,10 @@ class CLevelListBox final : public CMyDragListBox {
 public:
     // Subclasses control 1024 + level of `dialog`.
     bool Attach(HWND dialog, int level, ILevelListHost& host) noexcept;
+    // Makes a hidden box like `original` (class, styles, font) with the id
+    // `id`, and subclasses it as a box of the same level: a second box for
+    // the column, which keeps what it showed while the other is shown.
+    bool AttachTwin(const CLevelListBox& original, int id) noexcept;
     int Level() const noexcept { return level_; }
 
     // Replaces the entries by the list's view of this level.
@@ -32,6 +38,17 @@ public:
     // Sets every entry's item data again (marks, recent visits) and repaints,
     // keeping the entries.
     void RefreshItemData(const CUrlListFile& list, int recentPeriodDays);
+
+    // Remembers what the box shows of the list, which it shows as the list
+    // is now: said before the box is put aside for another list's entries.
+    void Remember(const CUrlListFile& list, int recentPeriodDays);
+    // Shows the list's view from its first entry, as a fill would, without
+    // filling the box: when the box still holds what it was remembered with
+    // and the view's entries have the same texts (display attributes that
+    // changed since are set again). False when the box must be filled.
+    // Either way the box forgets what it remembered.
+    bool ShowAgain(const CUrlListFile& list, int recentPeriodDays);
+    void Forget() noexcept { remembered_.reset(); }
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -59,4 +76,12 @@ private:
     // While Fill adds an entry: its text, which the list box measures
     // before the call that adds it returns.
     const std::string* adding_ = nullptr;
+    // What Remember saw: the entries' item texts (which hold their names)
+    // one after the other, where each ends, and their display attributes.
+    struct Remembered {
+        std::string texts;
+        std::vector<std::size_t> ends;
+        std::vector<LRESULT> attributes;
+    };
+    std::optional<Remembered> remembered_;
 };

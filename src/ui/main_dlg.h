@@ -137,6 +137,10 @@ protected:
     // Runs once the window is placed and shows the list: what the mode
     // starts in (Organize mode when ViewMode asks for it).
     virtual void EnterStartMode() {}
+    // Said just before another list becomes the current one (true), and
+    // again when that did not happen (false): the columns show the list
+    // being left as it is, and a view may keep them for a switch back.
+    virtual void KeepColumns(bool) {}
 
     // Puts a picture on a picture button.
     void SetButtonImage(int controlId, int bitmapId) const noexcept;

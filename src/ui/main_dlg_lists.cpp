@@ -102,7 +102,13 @@ bool CMainDlg::OpenListForExport(int index) {
 }
 
 bool CMainDlg::ShowListAt(int index, bool reload) {
-    if (!host_.SelectList(Handle(), index, reload)) return false;
+    // A list read again from its file (an import over it) may no longer be
+    // what its columns show: they are not kept.
+    KeepColumns(!reload);
+    if (!host_.SelectList(Handle(), index, reload)) {
+        KeepColumns(false);
+        return false;
+    }
     BuildListMenus();
     ShowSelection(-1, true, true);
     return true;

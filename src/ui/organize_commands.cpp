@@ -48,7 +48,7 @@ bool COrganizeDlg::OnViewCommand(int id, int code, HWND) {
         {ID_REGULAR_MODE, ID_REGULAR_MODE, [](COrganizeDlg& dlg, int) { dlg.SetOrganizeMode(false); }},
         {ID_ORGANIZE_MODE, ID_ORGANIZE_MODE, [](COrganizeDlg& dlg, int) { dlg.SetOrganizeMode(true); }},
         {ID_FOCUS_CATEGORIES, ID_FOCUS_TITLES,
-         [](COrganizeDlg& dlg, int id) { ::SetFocus(dlg.boxes_[id - ID_FOCUS_CATEGORIES].Handle()); }},
+         [](COrganizeDlg& dlg, int id) { ::SetFocus(dlg.Box(id - ID_FOCUS_CATEGORIES).Handle()); }},
     };
     for (const ViewCommand& command : kCommands) {
         if (id >= command.first && id <= command.last) {

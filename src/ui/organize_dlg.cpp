@@ -60,7 +60,7 @@ COrganizeDlg::COrganizeDlg(IMainWindowHost& host, HWND owner)
 bool& COrganizeDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontRegular; }
 
 void COrganizeDlg::PlaceWindow() {
-    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[level].Attach(Handle(), level, *this);
+    for (int level = 0; level < layout::kColumnCount; ++level) Box(level).Attach(Handle(), level, *this);
     RECT client{};
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
@@ -162,8 +162,8 @@ void COrganizeDlg::ShowOrganizeControls(bool on) {
     const int rows = ui::DialogUnitsToPixelsY(dialog, kOrganizeRowsDialogUnits);
     for (int level = 0; level < kLevelCount; ++level) {
         ui::ShiftControl(dialog, IDC_CATEGORY_LIST + level, 0, 0, 0, on ? -rows : rows);
-        const int selection = boxes_[level].Selection();
-        if (selection >= 0) boxes_[level].SetSelection(selection);  // scrolls it into sight
+        const int selection = Box(level).Selection();
+        if (selection >= 0) Box(level).SetSelection(selection);  // scrolls it into sight
     }
     ui::ShiftControl(dialog, IDC_URL, 0, 0, on ? -kBrowseButtonRoom : kBrowseButtonRoom, 0);
     for (int id : kOrganizeOnlyControls) ShowItem(id, on);

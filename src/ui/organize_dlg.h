@@ -46,8 +46,9 @@ protected:
     void EnterStartMode() override;
     HWND LevelBoxWindow(int level) const override;
     bool IsPendingWithName(int level) const override;
-    CLevelListBox* LevelBox(int level) override { return &boxes_[level]; }
+    CLevelListBox* LevelBox(int level) override { return &Box(level); }
     bool EnterOrganizeMode() override { return SetOrganizeMode(true); }
+    void KeepColumns(bool keep) override;
 
 private:
     // A new entry being typed at a level: not at all, typed, or a fetched
@@ -122,7 +123,17 @@ private:
     void DragBorderTo(POINT point);
     void EndBorderDrag();
 
-    std::array<CLevelListBox, layout::kColumnCount> boxes_;
+    CLevelListBox& Box(int level) { return boxes_[front_][level]; }
+    const CLevelListBox& Box(int level) const { return boxes_[front_][level]; }
+    // The boxes put aside at a list switch take the place of those shown.
+    void TradeColumns();
+
+    // Two list boxes per column: the one shown and one that keeps what it
+    // showed of the list left at the last switch (made at the first switch),
+    // so that switching back shows that again instead of filling the column.
+    std::array<std::array<CLevelListBox, layout::kColumnCount>, 2> boxes_;
+    int front_ = 0;
+    bool keepColumns_ = false;  // the shown boxes go aside at the next full ShowSelection
     bool organizing_ = false;
     std::array<int, kLevelCount> pending_{};
     bool updating_ = false;

@@ -230,7 +230,7 @@ void COrganizeDlg::EnterNewUrl(const std::string& url, const std::string& title,
     {
         CUpdating updating(*this);
         list.Select(kTitle, -1);
-        boxes_[kTitle].SetSelection(-1);
+        Box(kTitle).SetSelection(-1);
         std::string oneLineTitle = title;
         std::string oneLineUrl = url;
         MakeOneLine(oneLineTitle);

@@ -9,10 +9,16 @@
 namespace {
 
 constexpr char kDefaultName[] = "Uncategorized";
+// The ids of the list boxes put aside, one per column, which trade them
+// with the shown boxes' ids 1024-1026 at a switch.
+constexpr int kSpareBoxId = 0x7E00;
+// A column of fewer entries fills in about the time two boxes take to
+// trade places.
+constexpr int kEntriesWorthKeeping = 2000;
 
 }  // namespace
 
-HWND COrganizeDlg::LevelBoxWindow(int level) const { return boxes_[level].Handle(); }
+HWND COrganizeDlg::LevelBoxWindow(int level) const { return Box(level).Handle(); }
 
 bool COrganizeDlg::HasValidSelection(int level) const {
     const CUrlListFile& list = List();
@@ -34,7 +40,7 @@ void COrganizeDlg::SelectEntry(int level, int position, SelectMode mode) {
 void COrganizeDlg::OnSelectionChange(int level) {
     if (updating_) return;
     CUrlListFile& list = List();
-    const int position = boxes_[level].Selection();
+    const int position = Box(level).Selection();
     // The same entry again changes no column.
     if (position == list.Selection(level) && pending_[level] == kNotPending) return;
     bool typing = false;
@@ -48,13 +54,47 @@ void COrganizeDlg::OnSelectionChange(int level) {
 
 void COrganizeDlg::FillColumn(int level) {
     const CUrlListFile& list = List();
-    if (list.Last(level) < 0 && ::SendMessageA(LevelBoxWindow(level), LB_GETCOUNT, 0, 0) == 0) return;
-    boxes_[level].Fill(list, Settings().RecentPeriod);
+    CLevelListBox& box = Box(level);
+    if (box.ShowAgain(list, Settings().RecentPeriod)) return;
+    if (list.Last(level) < 0 && box.Count() == 0) return;
+    box.Fill(list, Settings().RecentPeriod);
+}
+
+// Tens of thousands of entries take a noticeable time to fill a column with,
+// and as long again to empty it: at a switch the columns of the list left
+// stay as they are, put aside, and a switch back finds them there. Small
+// columns fill faster than the boxes trade places, so they are filled.
+void COrganizeDlg::KeepColumns(bool keep) {
+    const int aside = 1 - front_;
+    bool large = false;
+    for (int level = 0; level < layout::kColumnCount; ++level) {
+        const CLevelListBox& spare = boxes_[aside][level];
+        large = large || Box(level).Count() >= kEntriesWorthKeeping ||
+                (spare.Handle() && spare.Count() >= kEntriesWorthKeeping);
+    }
+    keepColumns_ = keep && large;
+    for (int level = 0; level < layout::kColumnCount && keepColumns_; ++level) {
+        CLevelListBox& spare = boxes_[aside][level];
+        keepColumns_ = spare.Handle() || spare.AttachTwin(Box(level), kSpareBoxId + level);
+    }
+    for (int level = 0; level < layout::kColumnCount; ++level) {
+        if (keepColumns_)
+            Box(level).Remember(List(), Settings().RecentPeriod);
+        else
+            Box(level).Forget();
+    }
+}
+
+void COrganizeDlg::TradeColumns() {
+    keepColumns_ = false;
+    const int aside = 1 - front_;
+    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[aside][level].TakePlaceOf(Box(level));
+    front_ = aside;
 }
 
 void COrganizeDlg::RefreshItemData(int fromLevel) {
     for (int level = fromLevel; level < kLevelCount; ++level)
-        boxes_[level].RefreshItemData(List(), Settings().RecentPeriod);
+        Box(level).RefreshItemData(List(), Settings().RecentPeriod);
 }
 
 void COrganizeDlg::ShowSelection(int fromLevel, bool setSelection, bool clearPending) {
@@ -64,6 +104,7 @@ void COrganizeDlg::ShowSelection(int fromLevel, bool setSelection, bool clearPen
     if (clearPending) pending_.fill(kNotPending);
     int level = fromLevel;
     if (level < 0) {
+        if (keepColumns_) TradeColumns();
         FillColumn(0);
         level = 0;
     }
@@ -79,7 +120,7 @@ void COrganizeDlg::ShowLevel(int level, bool setSelection, int fromLevel) {
     const int field = IDC_CATEGORY_NAME + level;
     const bool keepTyped = organizing_ && pending_[level] != kNotPending;
     if (!HasValidSelection(level)) {
-        boxes_[level].SetSelection(-1);
+        Box(level).SetSelection(-1);
         if (!keepTyped) SetItemText(field, "");
         // A new title needs its category and subcategory.
         if (pending_[kTitle] != kNotPending && pending_[level] == kNotPending) pending_[level] = kTyping;
@@ -90,7 +131,7 @@ void COrganizeDlg::ShowLevel(int level, bool setSelection, int fromLevel) {
         }
         return;
     }
-    if (setSelection || level > fromLevel) boxes_[level].SetSelection(list.Selection(level));
+    if (setSelection || level > fromLevel) Box(level).SetSelection(list.Selection(level));
     const int item = list.SelectedItem(level);
     if (level == kTitle) {
         if (!keepTyped) {

@@ -117,6 +117,28 @@ TEST_F(ListFileSave, SaveCopyAndSameFile) {
     EXPECT_EQ(ReadBytes(Path()), kOriginal) << "a copy leaves the list's own file alone";
 }
 
+TEST_F(ListFileSave, ACopyReplacesAFileWholeOrNotAtAll) {
+    const std::string existing = folder.Path("copy.txt");
+    const std::string fresh = folder.Path("fresh.txt");
+    for (std::size_t budget : {std::size_t{0}, std::size_t{5}}) {
+        WriteBytes(existing, "kept\r\n");
+        FailingWritesFileSystem files(budget);
+        ListEnvironment env;
+        env.files = &files;
+        CUrlListFile list(env);
+        ASSERT_EQ(list.Load(Path()), 0);
+        EXPECT_EQ(list.SaveCopy(existing), FailingWritesFileSystem::kDiskFull) << "budget " << budget;
+        EXPECT_EQ(ReadBytes(existing), "kept\r\n") << "budget " << budget;
+        EXPECT_EQ(list.SaveCopy(fresh), FailingWritesFileSystem::kDiskFull) << "budget " << budget;
+        for (const std::string& created : files.created)
+            if (created != existing) EXPECT_FALSE(files.Exists(created)) << "nothing half written: " << created;
+    }
+    CUrlListFile list;
+    ASSERT_EQ(list.Load(Path()), 0);
+    ASSERT_EQ(list.SaveCopy(existing), 0);
+    EXPECT_EQ(ReadBytes(existing), kNormalized);
+}
+
 TEST_F(ListFileSave, AListNearThePathLimitSaves) {
     const std::string path = folder.Path(std::string(LongestNameIn(folder) - 4, 'n') + ".txt");
     WriteBytes(path, kOriginal);

@@ -29,10 +29,12 @@ protected:
     }
 
     // Lists "A" and "B" ("B" without a file unless `withB`), A current, in Organize mode.
-    bool Start(bool withB) {
+    bool Start(bool withB) { return StartWith(withB, true); }
+    // The same, writing A's file only when `writeA` (else the test has).
+    bool StartWith(bool withB, bool writeA) {
         pathA = folder.Path() + "A.txt";
         pathB = folder.Path() + "B.txt";
-        std::ofstream(pathA, std::ios::binary) << kListA;
+        if (writeA) std::ofstream(pathA, std::ios::binary) << kListA;
         if (withB) std::ofstream(pathB, std::ios::binary) << kListB;
         CAppSettings stored(registry);
         stored.AppFolder = folder.Path();
@@ -50,6 +52,21 @@ protected:
         return app->Start("") && app->MainWindow();
     }
     void Command(int id) { ::SendMessageA(Main(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    // Every entry of the titles column as the current list's view has it.
+    void ExpectTitlesShowTheList() const {
+        const CUrlListFile& list = app->CurrentList();
+        const HWND titles = ::GetDlgItem(Main(), IDC_TITLE_LIST);
+        const int count = list.Last(kTitle) + 1;
+        ASSERT_EQ(::SendMessageA(titles, LB_GETCOUNT, 0, 0), count);
+        char text[256];
+        for (int position = 0; position < count; ++position) {
+            ::SendMessageA(titles, LB_GETTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text));
+            ASSERT_EQ(text, list.DisplayName(list.ItemAt(kTitle, position))) << position;
+            ASSERT_EQ(::SendMessageA(titles, LB_GETITEMDATA, static_cast<WPARAM>(position), 0),
+                      list.DisplayAttributes(kTitle, position, app->Settings().RecentPeriod))
+                << position;
+        }
+    }
     HWND Main() const { return app->MainWindow()->Handle(); }
     int Categories() const {
         return static_cast<int>(::SendDlgItemMessageA(Main(), IDC_CATEGORY_LIST, LB_GETCOUNT, 0, 0));
@@ -86,6 +103,32 @@ TEST_F(AppSwitchListTest, AListLeftWithMarksComesBackAsItWasWithCtrlTab) {
     EXPECT_EQ(Categories(), 2);
     EXPECT_EQ(win::WindowText(Main()), "A - Vellinor");
     EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// A long column is put aside at a switch and shown again at the switch
+// back, with what changed in the list meanwhile.
+TEST_F(AppSwitchListTest, AColumnPutAsideComesBackAsTheListIsNow) {
+    std::string many = "<1>Many\n<2>Titles\n";
+    for (int i = 0; i < 2500; ++i) many += "http://a/" + std::to_string(i) + "\tA" + std::to_string(i) + "\n";
+    std::ofstream(folder.Path() + "A.txt", std::ios::binary) << many;
+    CRecordingMessageBoxes boxes({IDYES});  // saves A, changed while B was shown
+    ASSERT_TRUE(StartWith(true, false));
+    app->MainWindow()->MarkEntries(kTitle, 0, 2499, 1);
+    const HWND titlesOfA = ::GetDlgItem(Main(), IDC_TITLE_LIST);
+
+    Command(ID_FIRST_LIST + 1);
+    ExpectTitlesShowTheList();
+    app->MainWindow()->MarkEntries(kTitle, 0, 0, 1);  // discards the marks of A
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
+    EXPECT_EQ(::GetDlgItem(Main(), IDC_TITLE_LIST), titlesOfA) << "shown again, not filled";
+    EXPECT_EQ(app->CurrentList().MarkCount(), 0);
+    ExpectTitlesShowTheList();
+
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
+    app->OtherList()->EditItem(kTitle, 7, "Renamed", "http://a/renamed");
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
+    EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
+    ExpectTitlesShowTheList();
 }
 
 TEST_F(AppSwitchListTest, AListWhoseFileIsGoneLeavesTheListShownUsable) {
