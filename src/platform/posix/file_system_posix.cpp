@@ -23,9 +23,8 @@ constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
 
 // A large buffer filled at once would take a page fault per page; one call
 // maps all of them (on kernels that know the request; elsewhere the faults
-// come as usual), in 2 MB pages where the buffer spans them and the system
-// gives them on request: a list of a few megabytes then needs a handful of
-// pages instead of a thousand.
+// come as usual), in 2 MB pages where a whole one lies in the buffer and the
+// system gives them on request: each stands for 512 faults of small pages.
 void Prefault(char* data, std::size_t size) {
     const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
     auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
