@@ -123,7 +123,7 @@ TEST_F(FaultsJourney, AHostileListFileIsShownReadOnlyWithAClearMessageAndLeftAsI
     const std::string hostile = HostileList();
     const HWND main = StartOn(hostile, kViewOrganize);
     ASSERT_TRUE(main);
-    const HWND box = program->WaitForMessageBox("Some of the list has been loaded");
+    const HWND box = program->WaitForMessageBox("more than the 65,535 items a list can hold");
     ASSERT_TRUE(box) << program->Windows();
     Screenshot(box, "faults-hostile-list");
     ClickButton(box, IDOK);
