@@ -12,7 +12,8 @@
 
 // Reads the bookmark file `source` and writes the new list file `newList`.
 // 0 when the whole source was read, -1 when a file could not be read or
-// written; an existing file at `newList` is replaced only on success.
+// written or the source holds a zero byte (no bookmark file); an existing
+// file at `newList` is replaced only on success.
 int ImportNetscape(const std::string& newList, const std::string& source,
                    const ListEnvironment& env = {});
 

@@ -210,6 +210,10 @@ std::string NetscapeToList(std::string_view html, const platform::CodePage& code
 int ImportNetscape(const std::string& newList, const std::string& source,
                    const ListEnvironment& env) {
     return exchange::ImportFile(newList, source, env, [&](std::string_view html, std::string& list) {
+        // A bookmark file is text: a zero byte is another kind of file, or
+        // one cut off while it was written, which would come in as an empty
+        // or partial list without a word.
+        if (html.find('\0') != std::string_view::npos) return false;
         list = NetscapeToList(html, *env.codePage);
         return true;
     });

@@ -247,8 +247,10 @@ bool Chord(HWND window, std::initializer_list<WORD> keys) {
 }
 
 void SelectEntry(HWND box, int index) {
-    ::SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), LBN_SELCHANGE),
+    const bool dropDown = ::lstrcmpiA(ClassOf(box).c_str(), "ComboBox") == 0;
+    ::SendMessageA(box, dropDown ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(::GetParent(box), WM_COMMAND,
+                   MAKEWPARAM(::GetDlgCtrlID(box), dropDown ? CBN_SELCHANGE : LBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(box));
 }
 

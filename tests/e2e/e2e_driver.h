@@ -74,8 +74,8 @@ void PressKey(HWND control, UINT virtualKey);
 // `window` in front: for accelerators, which read the modifier keys' state,
 // and (with no window) for global hot keys.
 bool Chord(HWND window, std::initializer_list<WORD> keys);
-// A click on an entry as the list box reports it to its dialog: the
-// selection moves and the parent gets LBN_SELCHANGE.
+// A click on an entry as a list box, or a drop-down list, reports it to its
+// dialog: the selection moves and the parent gets LBN_SELCHANGE (CBN_SELCHANGE).
 void SelectEntry(HWND box, int index);
 // A press and release of the left button on the entry, with `keys` held
 // (MK_CONTROL marks in the Organize view); the list box takes the focus.

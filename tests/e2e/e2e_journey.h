@@ -55,17 +55,25 @@ protected:
     }
 
     // The list file as the model reads it: one line per entry, indented by
-    // its level, an alias marked with "=".
-    static std::vector<std::string> Outline(const std::string& path) {
+    // its level, an alias marked with "="; with `whole`, a title's whole text
+    // (URL, name, last visited, note, log-in name) in place of its name.
+    static std::vector<std::string> Outline(const std::string& path, bool whole = false) {
         CUrlListFile list;
         list.Load(path);
         std::vector<std::string> lines;
         for (int item = list.First(); item != 0; item = list.Next(item)) {
             const bool alias = list.Item(item).Has(ItemFlags::kAlias);
             lines.push_back(std::string(static_cast<std::size_t>(list.Level(item)), ' ') + (alias ? "=" : "") +
-                            std::string(list.DisplayName(item)));
+                            std::string(whole ? list.ItemText(item) : list.DisplayName(item)));
         }
         return lines;
+    }
+    // The text of the title line that starts with `url` in the list file,
+    // empty when there is none.
+    static std::string TitleText(const std::string& path, const std::string& url) {
+        const std::string saved = ReadFile(path);
+        const std::size_t title = saved.find(url);
+        return title == std::string::npos ? std::string() : saved.substr(title, saved.find('\r', title) - title);
     }
 
     // The level list boxes and fields of the Regular and Organize window.

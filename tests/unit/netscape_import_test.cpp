@@ -148,13 +148,17 @@ TEST(NetscapeImport, FilesAreReplacedOnlyByACompleteImport) {
 
     EXPECT_EQ(ImportNetscape(target, folder.Path("missing.htm")), -1);
     EXPECT_EQ(ReadBytes(target), "<1>Uncategorized\r\n\t<2>Uncategorized\r\n\t\tu\tt\r\n");
+    // Cut off and padded with zeros: no bookmark file.
+    WriteBytes(folder.Path("zeros.htm"), std::string("<DL><p><DT><A HREF=\"v\">w</A>") + std::string(3, '\0'));
+    EXPECT_EQ(ImportNetscape(target, folder.Path("zeros.htm")), -1);
+    EXPECT_EQ(ReadBytes(target), "<1>Uncategorized\r\n\t<2>Uncategorized\r\n\t\tu\tt\r\n");
 
     CUrlListFile open;  // a list the program holds open is never overwritten
     ASSERT_EQ(open.Load(target), 0);
     WriteBytes(folder.Path("other.htm"), "<DL><p><DT><A HREF=\"v\">w</A></DL>");
     EXPECT_EQ(ImportNetscape(target, folder.Path("other.htm")), -1);
     EXPECT_EQ(ReadBytes(target), "<1>Uncategorized\r\n\t<2>Uncategorized\r\n\t\tu\tt\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root()), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root()), {}), 4);
 }
 
 }  // namespace

@@ -1,0 +1,203 @@
+// Another program's bookmarks taken in and given back: a real bookmark file
+// imported through the Import dialog into a new list that opens; a title
+// opened in the browser (the fake DDE browser of tests/tools) counts as a
+// visit; the browser's page fetched into a new title; titles copied as an
+// HTML table; the list exported as a hotlist and as favorites, and both
+// imported back. A file that is no bookmark file is refused with a message
+// and creates nothing.
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "dialogs/import_export_dlg.h"
+#include "e2e_journey.h"
+#include "model/title_text.h"
+#include "resource.h"
+
+namespace e2e {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Answers = std::vector<std::pair<std::string, int>>;  // a message box's text part, the button
+
+constexpr char kService[] = "vellinore2eexchange";
+const std::string kBookmarkFile = VELLINOR_PEERS_DIR "/netscape/perl-nb_netscape-4_Bookmarks.html";
+
+class ExchangeJourney : public Journey {
+protected:
+    void Start() {
+        fake = std::make_unique<browser_test::CFakeDdeBrowser>(
+            folder.Path(), kService,
+            std::vector<std::string>{"WWW_GetWindowInfo -1 text \"http://fetched.example/\",\"Fetched Page\"",
+                                     "WWW_Activate * id 9", "WWW_OpenURL * id 9"});
+        ASSERT_TRUE(fake->Ready());
+        WriteFile(Path("Daily.txt"), "<1>News\n<2>Daily\nhttp://one.example/\tOne\n");
+        StoreSettings({"Daily"}, kViewRegular, [&](CAppSettings& s) {
+            s.ListFolder = folder.Path();
+            s.Browsers.entries = {{"E2E Browser", "C:\\Browser\\browser.exe", kService}};
+            s.Browsers.CurrentBrowser = 0;
+        });
+        main = program.emplace().WaitForMain();
+        ASSERT_TRUE(main);
+    }
+
+    HWND OpenDialog(int command, const std::string& caption) const {
+        PostCommand(main, command);
+        return program->WaitForDialog(caption);
+    }
+    // The Import dialog of the List menu filled in: the kind, the source, the
+    // new list's file in the journey's folder.
+    HWND FillImport(int kind, const std::string& source, const std::string& listName) const {
+        const HWND dialog = OpenDialog(ID_IMPORT, "Import URL Collection");
+        if (!dialog) return nullptr;
+        SelectEntry(Control(dialog, IDC_IMPORT_KIND), kind);
+        SetText(dialog, IDC_EXCHANGE_PATH, source);
+        SetText(dialog, IDC_NEW_LIST_PATH, Path(listName + ".txt"));
+        return dialog;
+    }
+    // Imported, the new list opens in the main window.
+    void Import(int kind, const std::string& source, const std::string& listName, const std::string& picture = {}) {
+        const HWND dialog = FillImport(kind, source, listName);
+        ASSERT_TRUE(dialog) << program->Windows();
+        if (!picture.empty()) Screenshot(dialog, picture);
+        ClickButton(dialog, IDC_IMPORT_LIST);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); })) << program->Windows();
+        ASSERT_TRUE(WaitUntil([&] { return Text(main) == listName + " - Vellinor"; })) << Text(main);
+    }
+    // The open list written out through the Export dialog, its questions answered.
+    void Export(int kind, const std::string& output, const Answers& answers, const std::string& picture = {}) {
+        const HWND dialog = OpenDialog(ID_EXPORT, "Export URL List");
+        ASSERT_TRUE(dialog) << program->Windows();
+        SelectEntry(Control(dialog, IDC_EXPORT_KIND), kind);
+        SetText(dialog, IDC_EXCHANGE_PATH, output);
+        if (!picture.empty()) Screenshot(dialog, picture);
+        ClickButton(dialog, IDC_EXPORT_LIST);
+        for (const auto& [part, button] : answers) ASSERT_TRUE(program->Answer(part, button)) << program->Windows();
+        ASSERT_TRUE(program->Answer("successfully exported", IDOK)) << program->Windows();
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    }
+    void Select(int level, int position) const {
+        SelectEntry(Box(main, level), position);
+        ASSERT_TRUE(WaitUntil([&] { return ListSelection(Box(main, level)) == position; }));
+    }
+
+    std::unique_ptr<browser_test::CFakeDdeBrowser> fake;
+    std::optional<Program> program;
+    HWND main = nullptr;
+};
+
+// What a list holds without its separators.
+Lines WithoutSeparators(Lines outline) {
+    outline.erase(std::remove_if(outline.begin(), outline.end(),
+                                 [](const std::string& line) { return line.find_first_not_of(' ') == std::string::npos; }),
+                  outline.end());
+    return outline;
+}
+
+TEST_F(ExchangeJourney, ABookmarkFileComesInIsUsedAndGoesOutAndBackAgain) {
+    if (!Exists(kBookmarkFile)) GTEST_SKIP() << kBookmarkFile << " is absent";
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(Import(kNetscapeKind, kBookmarkFile, "Radio", "exchange-import"));
+    // Bookmarks outside the folders come first; a rule after a folder is a separator.
+    EXPECT_EQ(ListTexts(Box(main, kCategory)), (Lines{"Uncategorized", "Public radio", "Hardware", "", "Diving", "", "Perl"}));
+    EXPECT_EQ(ListTexts(Box(main, kSubcategory)), Lines{"Uncategorized"});
+    EXPECT_EQ(ListTexts(Box(main, kTitle)), (Lines{"O'Reilly & Associates", "Amazon.com--Earth's Biggest Selection"}));
+    Screenshot(main, "exchange-imported");
+
+    // Opened in a new and in the frontmost browser window: visited now.
+    const std::string visited = ControlText(main, IDC_LAST_VISITED);
+    Command(main, ID_OPEN_IN_NEW_WINDOW);
+    Command(main, ID_OPEN_IN_FRONTMOST_WINDOW);
+    ASSERT_TRUE(WaitUntil([&] { return fake->Requests().size() >= 3; }));
+    EXPECT_EQ(fake->Requests(), (Lines{"WWW_OpenURL\t\"http://www.oreilly.com/\",,0,0,,,", "WWW_Activate\t-1,0",
+                                       "WWW_OpenURL\t\"http://www.oreilly.com/\",,-1,0,,,"}));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(main, IDC_LAST_VISITED) != visited; })) << visited;
+    Screenshot(main, "exchange-visited");
+
+    // The browser's page becomes a new title in the Organize view, confirmed
+    // with Enter; going there saves the visits first.
+    PostCommand(main, IDC_FETCH);
+    ASSERT_TRUE(program->Answer("to URL list 'Radio' before continuing", IDYES));
+    EXPECT_GT(LastVisited(TitleText(Path("Radio.txt"), "http://www.oreilly.com/")), 938494469) << "the file's visit";
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(main, IDC_TITLE_NAME) == "Fetched Page"; })) << program->Windows();
+    EXPECT_EQ(ControlText(main, IDC_URL), "http://fetched.example/");
+    PressKey(NameField(main, kTitle), VK_RETURN);
+    const HWND titles = Box(main, kTitle);
+    ASSERT_TRUE(WaitUntil([&] { return ListTexts(titles).size() == 3; }));
+    EXPECT_EQ(ListTexts(titles).back(), "Fetched Page");
+
+    // Two titles marked and copied as an HTML table, in marking order.
+    ClickEntry(titles, 2, MK_CONTROL);
+    ClickEntry(titles, 0, MK_CONTROL);
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(main, IDC_STATUS_LINE).find("Marked: 2 titles") != std::string::npos; }))
+        << ControlText(main, IDC_STATUS_LINE);
+    Command(main, ID_COPY_MARKED_HTML_TABLE);
+    EXPECT_NE(Clipboard("HTML Format")
+                  .find("<table>\r\n<tr><td><a href=\"http://fetched.example/\">Fetched Page</a></td></tr>\r\n"
+                        "<tr><td><a href=\"http://www.oreilly.com/\">O'Reilly & Associates</a></td></tr>\r\n</table>\r\n"),
+              std::string::npos)
+        << Clipboard("HTML Format");
+
+    const long long before = FileSize(Path("Radio.txt"));
+    ASSERT_TRUE(Chord(main, {VK_CONTROL, 'S'}));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(Path("Radio.txt")) != before; }));
+
+    ASSERT_NO_FATAL_FAILURE(Export(kOperaKind, Path("radio.adr"), {}, "exchange-export"));
+    ASSERT_NO_FATAL_FAILURE(Export(kFavoritesKind, Path("Favorites"),
+                                   {{"Do you want to create it?", IDYES}, {"existing favorites may be overwritten", IDOK}}));
+    ASSERT_NO_FATAL_FAILURE(Import(kOperaKind, Path("radio.adr"), "Hotlist"));
+    ASSERT_NO_FATAL_FAILURE(Import(kFavoritesKind, Path("Favorites"), "Favorites"));
+    EXPECT_TRUE(program->Close());
+
+    // A hotlist has no separators; everything else comes back, visits and
+    // notes included.
+    EXPECT_EQ(Outline(Path("Hotlist.txt"), true), WithoutSeparators(Outline(Path("Radio.txt"), true)));
+    // Favorites are folders and shortcut files: no separators, no order but
+    // the names' (so the bookmarks outside the folders come last), and a file
+    // name cannot hold "|".
+    EXPECT_EQ(Outline(Path("Favorites.txt")),
+              (Lines{"Diving", " Uncategorized", "  Global Underwater Explorers", "  Halcyon",
+                     "Hardware", " Uncategorized", "  Cisco Connection Online by Cisco Systems, Inc.",
+                     "Perl", " Uncategorized", "  O'Reilly & Associates", "  Perl Mongers", "  Welcome to Stonehenge!",
+                     "Public radio", " Uncategorized", "  From WBEZ in Chicago   This American Life", "  NPR Online",
+                     "Uncategorized", " Uncategorized", "  Amazon.com--Earth's Biggest Selection", "  Fetched Page",
+                     "  O'Reilly & Associates"}));
+    const CAppSettings stored = StoredSettings();
+    Lines lists;
+    for (const ListEntry& entry : stored.Lists.entries) lists.push_back(entry.name);
+    EXPECT_EQ(lists, (Lines{"Daily", "Radio", "Hotlist", "Favorites"}));
+    EXPECT_EQ(stored.Lists.CurrentList, 3);
+    EXPECT_EQ(stored.BookmarkFilePath, kBookmarkFile);
+}
+
+// A bookmark file cut short and filled up with zeros and garbage, as a crash
+// while it was written leaves it.
+TEST_F(ExchangeJourney, AFileThatIsNoBookmarkFileIsRefusedAndCreatesNothing) {
+    std::string broken = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookm" + std::string(4096, '\0');
+    for (int byte = 0; byte < 4096; ++byte) broken += static_cast<char>(byte * 167 % 256);
+    WriteFile(Path("bookmarks.html"), broken);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const Lines files = FileNames(folder.Path());
+
+    const HWND dialog = FillImport(kNetscapeKind, Path("bookmarks.html"), "Broken");
+    ASSERT_TRUE(dialog) << program->Windows();
+    ClickButton(dialog, IDC_IMPORT_LIST);
+    const HWND failed = program->WaitForMessageBox("An error occurred which stopped the import");
+    ASSERT_TRUE(failed) << program->Windows();
+    Screenshot(failed, "exchange-import-failed");
+    ClickButton(failed, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(failed); }));
+    EXPECT_TRUE(IsShown(dialog)) << "the dialog stays for another try";
+    ClickButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+
+    EXPECT_EQ(FileNames(folder.Path()), files);
+    EXPECT_EQ(Text(main), "Daily - Vellinor");
+    EXPECT_TRUE(program->Close());
+    EXPECT_EQ(StoredSettings().Lists.entries.size(), 1u) << "no new entry in the List menu";
+    EXPECT_TRUE(StoredSettings().BookmarkFilePath.empty());
+}
+
+}  // namespace
+}  // namespace e2e
