@@ -3,6 +3,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "model/line_scan.h"
 #include "model/title_text.h"
 #include "model/url_list_file.h"
 
@@ -18,15 +19,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 bool IsLevelMarker(std::string_view line) {
     return line.size() >= 3 && line[0] == '<' && line[2] == '>';
-}
-
-std::size_t CountLines(std::string_view content) {
-    std::size_t lines = 1;
-    for (const char* p = content.data(), *end = p + content.size();
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
-         ++p)
-        ++lines;
-    return lines;
 }
 
 }  // namespace
@@ -84,7 +76,7 @@ bool CUrlListFile::ReopenHeldFile() {
 // rewritten, once, when the aliases are resolved.
 int CUrlListFile::ParseContent(std::string content) {
     const platform::CodePage& cp = *env_.codePage;
-    std::size_t expected = CountLines(content) + 1;
+    std::size_t expected = CountNewlines(content) + 2;  // and the head
     if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
     Reserve(expected);  // one allocation when memory allows; else grow step by step
     texts_.Reset(std::move(content));
@@ -96,8 +88,8 @@ int CUrlListFile::ParseContent(std::string content) {
     int result = 0;
     bool started = false;
     for (std::size_t at = 0; at < bytes.size();) {
-        auto newline = static_cast<const char*>(std::memchr(bytes.data() + at, '\n', bytes.size() - at));
-        std::size_t eol = newline ? static_cast<std::size_t>(newline - bytes.data()) : bytes.size();
+        bool hash = false;
+        std::size_t eol = FindLineEnd(bytes, at, '#', hash);  // only such a line can carry an alias number
         if (eol > kMaxTextOffset) {
             result = -3;  // beyond what a text's offset can name
             break;
@@ -135,8 +127,7 @@ int CUrlListFile::ParseContent(std::string content) {
                 continue;
             }
             ++titleCount_;
-            // Only a line holding '#' can carry an alias number.
-            long number = text.find('#') == std::string_view::npos ? 0 : AliasNumber(text);
+            long number = hash ? AliasNumber(text) : 0;
             if (number > 0) targets.emplace_back(item, number);
         }
     }
