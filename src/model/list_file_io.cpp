@@ -21,6 +21,21 @@ bool IsLevelMarker(std::string_view line) {
     return line.size() >= 3 && line[0] == '<' && line[2] == '>';
 }
 
+// Where the texts' buffer already holds, byte for byte, the line the writer
+// lays out for an item (a loaded line in normal form whose text is as it was
+// read): the range of that line in the buffer.
+bool LineInBuffer(std::string_view bytes, int level, std::string_view text, std::size_t& begin,
+                  std::size_t& end) {
+    const std::string_view prefix = ListLinePrefix(level);
+    const std::size_t offset = static_cast<std::size_t>(text.data() - bytes.data());
+    if (text.empty() || offset < prefix.size() || bytes.size() - offset - text.size() < kLineEnd.size())
+        return false;
+    begin = offset - prefix.size();
+    end = offset + text.size() + kLineEnd.size();
+    return bytes.compare(begin, prefix.size(), prefix) == 0 &&
+           bytes.compare(end - kLineEnd.size(), kLineEnd.size(), kLineEnd) == 0;
+}
+
 }  // namespace
 
 int CUrlListFile::Load() { return Load(std::string(path_)); }
@@ -164,17 +179,47 @@ void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
     }
 }
 
-// Line by line through a small buffer, so that writing a list needs no
-// second copy of all of it in memory.
+// Through a small buffer, so that writing a list needs no second copy of all
+// of it in memory; runs of lines the texts' buffer already holds as written
+// are taken from there whole, and a long run is written straight from it.
 platform::OsError CUrlListFile::WriteLines(platform::OpenFile& file) const {
+    const std::string_view bytes = texts_.Bytes();
     std::string chunk;
-    chunk.reserve(kWriteChunk + 1024);
-    for (int i = items_[0].next; i != 0; i = items_[i].next) {
-        AppendListLine(chunk, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
-        if (chunk.size() < kWriteChunk) continue;
-        if (platform::OsError error = file.Write(chunk)) return error;
+    chunk.reserve(2 * kWriteChunk + 1024);
+    std::size_t runBegin = 0, runEnd = 0;
+    auto writeFullChunk = [&]() -> platform::OsError {
+        if (chunk.size() < kWriteChunk) return 0;
+        platform::OsError error = file.Write(chunk);
         chunk.clear();
+        return error;
+    };
+    auto endRun = [&]() -> platform::OsError {
+        std::string_view run = bytes.substr(runBegin, runEnd - runBegin);
+        runBegin = runEnd = 0;
+        if (run.size() < kWriteChunk) {
+            chunk.append(run);
+            return writeFullChunk();
+        }
+        platform::OsError error = file.Write(chunk);
+        chunk.clear();
+        return error != 0 ? error : file.Write(run);
+    };
+    for (int i = items_[0].next; i != 0; i = items_[i].next) {
+        const bool separator = items_[i].Has(ItemFlags::kSeparator);
+        std::size_t begin = 0, end = 0;
+        if (!separator && LineInBuffer(bytes, items_[i].Level(), texts_[i], begin, end)) {
+            if (begin != runEnd) {
+                if (platform::OsError error = endRun()) return error;
+                runBegin = begin;
+            }
+            runEnd = end;
+            continue;
+        }
+        if (platform::OsError error = endRun()) return error;
+        AppendListLine(chunk, items_[i].Level(), texts_[i], separator);
+        if (platform::OsError error = writeFullChunk()) return error;
     }
+    if (platform::OsError error = endRun()) return error;
     return file.Write(chunk);
 }
 

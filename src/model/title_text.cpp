@@ -148,12 +148,15 @@ std::string FormatLevelLine(std::string_view name, int level) {
     return line;
 }
 
+std::string_view ListLinePrefix(int level) {
+    return level == 0 ? "<1>" : level == 1 ? "\t<2>" : "\t\t";
+}
+
 void AppendListLine(std::string& out, int level, std::string_view text, bool separator) {
-    out.append(static_cast<std::size_t>(level), '\t');
-    if (level < 2) out.append(level == 0 ? "<1>" : "<2>");
+    out.append(ListLinePrefix(level));
     if (separator)
         out.append(60, '-');
     else
         out.append(text);
-    out.append("\r\n");
+    out.append(kLineEnd);
 }
