@@ -1,4 +1,5 @@
 // Reading and writing the list file.
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
@@ -170,12 +171,18 @@ void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
             continue;
         }
         int target = found->second;
-        texts_[alias] = std::string(kAliasPrefix) + std::to_string(target);
+        char text[32];
+        std::memcpy(text, kAliasPrefix.data(), kAliasPrefix.size());
+        char* end = std::to_chars(text + kAliasPrefix.size(), text + sizeof text, target).ptr;
+        std::string_view aliasText(text, static_cast<std::size_t>(end - text));
+        if (RawText(alias) != aliasText) texts_[alias] = aliasText;
         items_[target].flags |= ItemFlags::kAliasTarget;
     }
+    // Most titles a list file names as targets are already as the writer
+    // puts them; only the others are taken apart and put together again.
     for (auto& [item, number] : targets) {
-        bool hasAliases = items_[item].Has(ItemFlags::kAliasTarget);
-        texts_[item] = WithAliasNumber(RawText(item), hasAliases ? item : 0);
+        long wanted = items_[item].Has(ItemFlags::kAliasTarget) ? item : 0;
+        if (!HasCanonicalAliasNumber(RawText(item), wanted)) texts_[item] = WithAliasNumber(RawText(item), wanted);
     }
 }
 

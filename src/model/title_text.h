@@ -28,6 +28,10 @@ long AliasNumber(std::string_view text);
 std::string WithoutAliasNumber(std::string_view text);
 // The same title text carrying `aliasNumber` in its '#' field.
 std::string WithAliasNumber(std::string_view text, long aliasNumber);
+// Whether WithAliasNumber(text, aliasNumber) gives `text` back, told from one
+// pass over its fields: true for a text the writer composed with that
+// positive number; false may also mean only that the fields are unusual.
+bool HasCanonicalAliasNumber(std::string_view text, long aliasNumber);
 
 std::string EscapeNote(std::string_view raw);
 std::string UnescapeNote(std::string_view escaped);
