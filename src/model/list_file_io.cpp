@@ -94,7 +94,7 @@ int CUrlListFile::ParseContent(std::string content) {
     const platform::CodePage& cp = *env_.codePage;
     std::size_t expected = CountNewlines(content) + 2;  // and the head
     if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
-    Reserve(expected);  // one allocation when memory allows; else grow step by step
+    const bool reserved = Reserve(expected);  // one allocation when memory allows; else grow step by step
     texts_.Reset(std::move(content));
     const std::string_view bytes = texts_.Bytes();
     const bool singleByte = !cp.HasLeadBytes();
@@ -126,7 +126,7 @@ int CUrlListFile::ParseContent(std::string content) {
             flags |= ItemFlags::kSeparator;
             text = {};
         }
-        if (!ReserveOneItem()) {
+        if ((!reserved || static_cast<std::size_t>(count_) + 2 > expected) && !ReserveOneItem()) {
             result = -3;
             break;
         }
