@@ -1,8 +1,10 @@
 // Reading and writing the list file.
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
 
+#include "model/line_scan.h"
 #include "model/title_text.h"
 #include "model/url_list_file.h"
 
@@ -20,13 +22,19 @@ bool IsLevelMarker(std::string_view line) {
     return line.size() >= 3 && line[0] == '<' && line[2] == '>';
 }
 
-std::size_t CountLines(std::string_view content) {
-    std::size_t lines = 1;
-    for (const char* p = content.data(), *end = p + content.size();
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
-         ++p)
-        ++lines;
-    return lines;
+// Where the texts' buffer already holds, byte for byte, the line the writer
+// lays out for an item (a loaded line in normal form whose text is as it was
+// read): the range of that line in the buffer.
+bool LineInBuffer(std::string_view bytes, int level, std::string_view text, std::size_t& begin,
+                  std::size_t& end) {
+    const std::string_view prefix = ListLinePrefix(level);
+    const std::size_t offset = static_cast<std::size_t>(text.data() - bytes.data());
+    if (text.empty() || offset < prefix.size() || bytes.size() - offset - text.size() < kLineEnd.size())
+        return false;
+    begin = offset - prefix.size();
+    end = offset + text.size() + kLineEnd.size();
+    return bytes.compare(begin, prefix.size(), prefix) == 0 &&
+           bytes.compare(end - kLineEnd.size(), kLineEnd.size(), kLineEnd) == 0;
 }
 
 }  // namespace
@@ -84,9 +92,9 @@ bool CUrlListFile::ReopenHeldFile() {
 // rewritten, once, when the aliases are resolved.
 int CUrlListFile::ParseContent(std::string content) {
     const platform::CodePage& cp = *env_.codePage;
-    std::size_t expected = CountLines(content) + 1;
+    std::size_t expected = CountNewlines(content) + 2;  // and the head
     if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
-    Reserve(expected);  // one allocation when memory allows; else grow step by step
+    const bool reserved = Reserve(expected);  // one allocation when memory allows; else grow step by step
     texts_.Reset(std::move(content));
     const std::string_view bytes = texts_.Bytes();
     const bool singleByte = !cp.HasLeadBytes();
@@ -96,8 +104,8 @@ int CUrlListFile::ParseContent(std::string content) {
     int result = 0;
     bool started = false;
     for (std::size_t at = 0; at < bytes.size();) {
-        auto newline = static_cast<const char*>(std::memchr(bytes.data() + at, '\n', bytes.size() - at));
-        std::size_t eol = newline ? static_cast<std::size_t>(newline - bytes.data()) : bytes.size();
+        bool hash = false;
+        std::size_t eol = FindLineEnd(bytes, at, '#', hash);  // only such a line can carry an alias number
         if (eol > kMaxTextOffset) {
             result = -3;  // beyond what a text's offset can name
             break;
@@ -118,7 +126,7 @@ int CUrlListFile::ParseContent(std::string content) {
             flags |= ItemFlags::kSeparator;
             text = {};
         }
-        if (!ReserveOneItem()) {
+        if ((!reserved || static_cast<std::size_t>(count_) + 2 > expected) && !ReserveOneItem()) {
             result = -3;
             break;
         }
@@ -135,8 +143,7 @@ int CUrlListFile::ParseContent(std::string content) {
                 continue;
             }
             ++titleCount_;
-            // Only a line holding '#' can carry an alias number.
-            long number = text.find('#') == std::string_view::npos ? 0 : AliasNumber(text);
+            long number = hash ? AliasNumber(text) : 0;
             if (number > 0) targets.emplace_back(item, number);
         }
     }
@@ -164,26 +171,62 @@ void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
             continue;
         }
         int target = found->second;
-        texts_[alias] = std::string(kAliasPrefix) + std::to_string(target);
+        char text[32];
+        std::memcpy(text, kAliasPrefix.data(), kAliasPrefix.size());
+        char* end = std::to_chars(text + kAliasPrefix.size(), text + sizeof text, target).ptr;
+        std::string_view aliasText(text, static_cast<std::size_t>(end - text));
+        if (RawText(alias) != aliasText) texts_[alias] = aliasText;
         items_[target].flags |= ItemFlags::kAliasTarget;
     }
+    // Most titles a list file names as targets are already as the writer
+    // puts them; only the others are taken apart and put together again.
     for (auto& [item, number] : targets) {
-        bool hasAliases = items_[item].Has(ItemFlags::kAliasTarget);
-        texts_[item] = WithAliasNumber(RawText(item), hasAliases ? item : 0);
+        long wanted = items_[item].Has(ItemFlags::kAliasTarget) ? item : 0;
+        if (!HasCanonicalAliasNumber(RawText(item), wanted)) texts_[item] = WithAliasNumber(RawText(item), wanted);
     }
 }
 
-// Line by line through a small buffer, so that writing a list needs no
-// second copy of all of it in memory.
+// Through a small buffer, so that writing a list needs no second copy of all
+// of it in memory; runs of lines the texts' buffer already holds as written
+// are taken from there whole, and a long run is written straight from it.
 platform::OsError CUrlListFile::WriteLines(platform::OpenFile& file) const {
+    const std::string_view bytes = texts_.Bytes();
     std::string chunk;
-    chunk.reserve(kWriteChunk + 1024);
-    for (int i = items_[0].next; i != 0; i = items_[i].next) {
-        AppendListLine(chunk, items_[i].Level(), texts_[i], items_[i].Has(ItemFlags::kSeparator));
-        if (chunk.size() < kWriteChunk) continue;
-        if (platform::OsError error = file.Write(chunk)) return error;
+    chunk.reserve(2 * kWriteChunk + 1024);
+    std::size_t runBegin = 0, runEnd = 0;
+    auto writeFullChunk = [&]() -> platform::OsError {
+        if (chunk.size() < kWriteChunk) return 0;
+        platform::OsError error = file.Write(chunk);
         chunk.clear();
+        return error;
+    };
+    auto endRun = [&]() -> platform::OsError {
+        std::string_view run = bytes.substr(runBegin, runEnd - runBegin);
+        runBegin = runEnd = 0;
+        if (run.size() < kWriteChunk) {
+            chunk.append(run);
+            return writeFullChunk();
+        }
+        platform::OsError error = file.Write(chunk);
+        chunk.clear();
+        return error != 0 ? error : file.Write(run);
+    };
+    for (int i = items_[0].next; i != 0; i = items_[i].next) {
+        const bool separator = items_[i].Has(ItemFlags::kSeparator);
+        std::size_t begin = 0, end = 0;
+        if (!separator && LineInBuffer(bytes, items_[i].Level(), texts_[i], begin, end)) {
+            if (begin != runEnd) {
+                if (platform::OsError error = endRun()) return error;
+                runBegin = begin;
+            }
+            runEnd = end;
+            continue;
+        }
+        if (platform::OsError error = endRun()) return error;
+        AppendListLine(chunk, items_[i].Level(), texts_[i], separator);
+        if (platform::OsError error = writeFullChunk()) return error;
     }
+    if (platform::OsError error = endRun()) return error;
     return file.Write(chunk);
 }
 

@@ -1,5 +1,6 @@
 #include "model/title_text.h"
 
+#include <charconv>
 #include <limits>
 
 namespace {
@@ -25,6 +26,28 @@ bool FindField(std::string_view text, char tag, std::string_view& value) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits as std::to_string writes a nonzero number short enough to be read
+// back without saturating.
+bool IsWrittenNumber(std::string_view digits) {
+    std::size_t i = !digits.empty() && digits[0] == '-' ? 1 : 0;
+    if (digits.size() <= i || digits.size() - i > 18 || digits[i] == '0') return false;
+    for (; i < digits.size(); ++i)
+        if (!IsDigit(digits[i])) return false;
+    return true;
+}
+
+// Takes `padding` TABs, then TAB 0xA6 `tag` and the value up to the next TAB
+// off the front of `rest`.
+bool TakeField(std::string_view& rest, std::size_t padding, char tag, std::string_view& value) {
+    if (rest.size() < padding + 3 || rest.find_first_not_of('\t') < padding + 1 ||
+        rest[padding + 1] != kFieldTag || rest[padding + 2] != tag)
+        return false;
+    rest.remove_prefix(padding + 3);
+    value = rest.substr(0, rest.find('\t'));
+    rest.remove_prefix(value.size());
+    return true;
+}
 
 }  // namespace
 
@@ -140,6 +163,26 @@ std::string WithAliasNumber(std::string_view text, long aliasNumber) {
 
 std::string WithoutAliasNumber(std::string_view text) { return WithAliasNumber(text, 0); }
 
+// The fields in the order and padding ComposeTitleText writes them, each
+// value one it writes unchanged and reads back the same.
+bool HasCanonicalAliasNumber(std::string_view text, long aliasNumber) {
+    if (aliasNumber <= 0) return false;
+    std::size_t first = text.find('\t');
+    std::size_t second = first == std::string_view::npos ? first : text.find('\t', first + 1);
+    if (second == std::string_view::npos) return false;
+    std::string_view rest = text.substr(second);
+    std::string_view value;
+    bool wroteTime = TakeField(rest, 0, '@', value);
+    if (wroteTime && !IsWrittenNumber(value)) return false;
+    bool wroteNote = TakeField(rest, wroteTime ? 0 : 1, '+', value);
+    if (wroteNote && (value.empty() || value.find_first_of("\r\n") != std::string_view::npos)) return false;
+    if (TakeField(rest, wroteNote ? 0 : wroteTime ? 1 : 2, '?', value) && value.empty()) return false;
+    char number[24];
+    char* end = std::to_chars(number, number + sizeof number, aliasNumber).ptr;
+    return TakeField(rest, 0, '#', value) && rest.empty() &&
+           value == std::string_view(number, static_cast<std::size_t>(end - number));
+}
+
 std::string FormatLevelLine(std::string_view name, int level) {
     std::string line = "<";
     line += static_cast<char>('1' + level);
@@ -148,12 +191,15 @@ std::string FormatLevelLine(std::string_view name, int level) {
     return line;
 }
 
+std::string_view ListLinePrefix(int level) {
+    return level == 0 ? "<1>" : level == 1 ? "\t<2>" : "\t\t";
+}
+
 void AppendListLine(std::string& out, int level, std::string_view text, bool separator) {
-    out.append(static_cast<std::size_t>(level), '\t');
-    if (level < 2) out.append(level == 0 ? "<1>" : "<2>");
+    out.append(ListLinePrefix(level));
     if (separator)
         out.append(60, '-');
     else
         out.append(text);
-    out.append("\r\n");
+    out.append(kLineEnd);
 }

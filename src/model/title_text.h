@@ -28,6 +28,10 @@ long AliasNumber(std::string_view text);
 std::string WithoutAliasNumber(std::string_view text);
 // The same title text carrying `aliasNumber` in its '#' field.
 std::string WithAliasNumber(std::string_view text, long aliasNumber);
+// Whether WithAliasNumber(text, aliasNumber) gives `text` back, told from one
+// pass over its fields: true for a text the writer composed with that
+// positive number; false may also mean only that the fields are unusual.
+bool HasCanonicalAliasNumber(std::string_view text, long aliasNumber);
 
 std::string EscapeNote(std::string_view raw);
 std::string UnescapeNote(std::string_view escaped);
@@ -35,9 +39,13 @@ std::string UnescapeNote(std::string_view escaped);
 // "<1>name" for a category (level 0), "<2>name" for a subcategory (level 1).
 std::string FormatLevelLine(std::string_view name, int level);
 
-// Appends one line of a list file as the writer lays it out: a TAB per level,
-// the level marker for categories and subcategories, the text (a separator's
-// is 60 hyphens) and CR LF.
+// What the writer puts before the text of a line: a TAB per level, and the
+// level marker for categories and subcategories.
+std::string_view ListLinePrefix(int level);
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// Appends one line of a list file as the writer lays it out: the prefix, the
+// text (a separator's is 60 hyphens) and CR LF.
 void AppendListLine(std::string& out, int level, std::string_view text, bool separator);
 
 // Leading signed decimal digits; saturates instead of overflowing.

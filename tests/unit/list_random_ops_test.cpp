@@ -1,7 +1,8 @@
 // Thousands of random operations on two paired lists, with memory running
 // out now and then and a save and reload in between: after every operation
 // both lists must pass the invariant check, a refused growth must leave the
-// list as it was, and a reload must give back the same outline.
+// list as it was, and a save must write each line as the writer lays it out
+// and a reload give back the same outline.
 #include <climits>
 #include <random>
 #include <sstream>
@@ -237,6 +238,13 @@ protected:
         return op >= roundEnd_ || list.Count() > grownLimit_[0] || other.Count() > grownLimit_[1];
     }
 
+    static std::string LaidOut(const CUrlListFile& target) {
+        std::string text;
+        for (int i = target.First(); i != 0; i = target.Next(i))
+            AppendListLine(text, target.Item(i).Level(), target.RawText(i), target.Item(i).Has(ItemFlags::kSeparator));
+        return text;
+    }
+
     void RememberTitleCounts() {
         titlesBefore_[0] = list.TitleCount();
         titlesBefore_[1] = other.TitleCount();
@@ -274,7 +282,9 @@ TEST_F(RandomOps, KeepTheInvariantsAndSurviveSaveAndReload) {
         CUrlListFile& target = Chance(70) ? list : other;
         if (Chance(3)) {
             std::string outline = Outline(target);
+            std::string laidOut = LaidOut(target);
             ASSERT_EQ(target.Save(), 0);
+            ASSERT_EQ(testing_support::ReadBytes(target.Path()), laidOut) << "save after:\n" << history;
             ASSERT_GE(target.Load(), 0);
             ASSERT_EQ(Outline(target), outline) << "reload after:\n" << history;
             history += "save and reload\n";
