@@ -20,16 +20,12 @@ constexpr WORD kFetchKey = 'F';  // with Control and Alt
 class BrowserJourney : public Journey {
 protected:
     void Start(int viewMode) {
-        fake = std::make_unique<browser_test::CFakeDdeBrowser>(
-            folder.Path(), kService,
-            std::vector<std::string>{"WWW_GetWindowInfo -1 text \"http://fetched.example/\",\"Fetched Page\"",
-                                     "WWW_Activate * id 9", "WWW_OpenURL * id 9"});
-        ASSERT_TRUE(fake->Ready());
+        StartFakeBrowser(kService);
+        if (HasFatalFailure()) return;
         WriteFile(Path("Daily.txt"), "<1>News\n<2>Daily\nhttp://one.example/\tOne\n");
         StoreSettings({"Daily"}, viewMode, [](CAppSettings& s) {
             s.Lists.entries[0].start = "0,0,0";
-            s.Browsers.entries = {{"E2E Browser", "C:\\Browser\\browser.exe", kService}};
-            s.Browsers.CurrentBrowser = 0;
+            UseFakeBrowser(s, kService);
             s.Options.UseTray = true;
             s.AppHotKey = 0x0600 | kAppKey;  // Control+Alt
             s.FetchHotKey = 0x0600 | kFetchKey;
@@ -40,7 +36,6 @@ protected:
     bool Hidden() const { return !IsShown(main) && !IsShown(program->Hidden()); }
     static bool HotKey(WORD key) { return Chord(nullptr, {VK_CONTROL, VK_MENU, key}); }
 
-    std::unique_ptr<browser_test::CFakeDdeBrowser> fake;
     std::optional<Program> program;
     HWND main = nullptr;
 };

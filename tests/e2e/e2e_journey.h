@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,21 @@ protected:
         return stored;
     }
 
+    // The stand-in browser answering DDE as `service`: it opens every URL in
+    // its window 9 and its frontmost page is "Fetched Page" at
+    // http://fetched.example/. UseFakeBrowser makes it the current browser.
+    void StartFakeBrowser(const std::string& service) {
+        fake = std::make_unique<browser_test::CFakeDdeBrowser>(
+            folder.Path(), service,
+            std::vector<std::string>{"WWW_GetWindowInfo -1 text \"http://fetched.example/\",\"Fetched Page\"",
+                                     "WWW_Activate * id 9", "WWW_OpenURL * id 9"});
+        ASSERT_TRUE(fake->Ready());
+    }
+    static void UseFakeBrowser(CAppSettings& settings, const std::string& service) {
+        settings.Browsers.entries = {{"E2E Browser", "C:\\Browser\\browser.exe", service}};
+        settings.Browsers.CurrentBrowser = 0;
+    }
+
     // The list file as the model reads it: one line per entry, indented by
     // its level, an alias marked with "="; with `whole`, a title's whole text
     // (URL, name, last visited, note, log-in name) in place of its name.
@@ -83,6 +99,8 @@ protected:
     registry_test::ScopedKeyTree maker{HKEY_CURRENT_USER, "Software\\Corvain"};
     registry_test::ScratchFolder folder;
     RegistryStore registry;
+    // Ended before its folder goes.
+    std::unique_ptr<browser_test::CFakeDdeBrowser> fake;
 
 private:
     // The program keeps a copy of its settings beside itself and takes them

@@ -27,16 +27,12 @@ const std::string kBookmarkFile = VELLINOR_PEERS_DIR "/netscape/perl-nb_netscape
 class ExchangeJourney : public Journey {
 protected:
     void Start() {
-        fake = std::make_unique<browser_test::CFakeDdeBrowser>(
-            folder.Path(), kService,
-            std::vector<std::string>{"WWW_GetWindowInfo -1 text \"http://fetched.example/\",\"Fetched Page\"",
-                                     "WWW_Activate * id 9", "WWW_OpenURL * id 9"});
-        ASSERT_TRUE(fake->Ready());
+        StartFakeBrowser(kService);
+        if (HasFatalFailure()) return;
         WriteFile(Path("Daily.txt"), "<1>News\n<2>Daily\nhttp://one.example/\tOne\n");
         StoreSettings({"Daily"}, kViewRegular, [&](CAppSettings& s) {
             s.ListFolder = folder.Path();
-            s.Browsers.entries = {{"E2E Browser", "C:\\Browser\\browser.exe", kService}};
-            s.Browsers.CurrentBrowser = 0;
+            UseFakeBrowser(s, kService);
         });
         main = program.emplace().WaitForMain();
         ASSERT_TRUE(main);
@@ -82,7 +78,6 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return ListSelection(Box(main, level)) == position; }));
     }
 
-    std::unique_ptr<browser_test::CFakeDdeBrowser> fake;
     std::optional<Program> program;
     HWND main = nullptr;
 };
