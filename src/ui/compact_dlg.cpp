@@ -28,7 +28,7 @@ CCompactDlg::CCompactDlg(IMainWindowHost& host, HWND owner)
 bool& CCompactDlg::KeepAtFront() const { return Settings().Options.KeepAtFrontCompact; }
 
 void CCompactDlg::PlaceWindow() {
-    titles_.Attach(Handle(), kTitle, *this);
+    Titles().Attach(Handle(), kTitle, *this);
     RECT client{};
     ::GetClientRect(Handle(), &client);
     client_ = {client.right, client.bottom};
@@ -76,7 +76,7 @@ void CCompactDlg::OnSize(int width, int height) {
 bool CCompactDlg::OnViewCommand(int id, int code, HWND) {
     switch (id) {
     case IDC_TITLE_LIST:
-        if (code == LBN_SELCHANGE) SelectEntry(kTitle, titles_.Selection(), SelectMode::kSingleChild);
+        if (code == LBN_SELCHANGE) SelectEntry(kTitle, Titles().Selection(), SelectMode::kSingleChild);
         return true;
     case IDC_NEW_TITLE:
         SwitchToOrganize(kRunNewTitle);
@@ -94,13 +94,16 @@ bool CCompactDlg::OnViewCommand(int id, int code, HWND) {
     }
 }
 
-HWND CCompactDlg::LevelBoxWindow(int level) const { return level == kTitle ? titles_.Handle() : nullptr; }
+HWND CCompactDlg::LevelBoxWindow(int level) const { return level == kTitle ? Titles().Handle() : nullptr; }
+
+void CCompactDlg::KeepColumns(bool keep) { titles_.Keep(keep, List(), Settings().RecentPeriod); }
 
 void CCompactDlg::ShowSelection(int fromLevel, bool, bool) {
     const CUrlListFile& list = List();
     const int perColumn = MenuItemsPerColumn();
     int level = fromLevel;
     if (level < 0) {
+        titles_.TradeIfKept();
         popups_[kCategory] = BuildLevelMenu(list, kCategory, perColumn);
         level = 0;
     }
@@ -114,9 +117,10 @@ void CCompactDlg::ShowSelection(int fromLevel, bool, bool) {
         }
         if (level + 1 < kTitle) popups_[level + 1] = BuildLevelMenu(list, level + 1, perColumn);
     }
-    if (fromLevel < kTitle) titles_.Fill(list, Settings().RecentPeriod);
+    if (fromLevel < kTitle && !Titles().ShowAgain(list, Settings().RecentPeriod))
+        Titles().Fill(list, Settings().RecentPeriod);
     const bool title = HasSelectedTitle();
-    titles_.SetSelection(title ? list.Selection(kTitle) : -1);
+    Titles().SetSelection(title ? list.Selection(kTitle) : -1);
     SetToolTipText(IDC_OPEN, title ? std::string(TitleUrl(list.ItemText(list.SelectedItem(kTitle)))) : std::string());
     ShowLastVisited();
     ShowSelectedNote();

@@ -3,6 +3,7 @@
 // buttons beside their fields.
 #pragma once
 
+#include "ui/kept_columns.h"
 #include "ui/level_list_box.h"
 #include "ui/main_dlg.h"
 #include "win/handles.h"
@@ -25,7 +26,8 @@ protected:
     HWND LevelBoxWindow(int level) const override;
     bool OnViewCommand(int id, int code, HWND control) override;
     bool& KeepAtFront() const override;
-    CLevelListBox* LevelBox(int level) override { return level == kTitle ? &titles_ : nullptr; }
+    CLevelListBox* LevelBox(int level) override { return level == kTitle ? &Titles() : nullptr; }
+    void KeepColumns(bool keep) override;
     // Editing commands reopen the window in Organize mode; the command
     // itself is not carried over.
     bool EnterOrganizeMode() override;
@@ -39,7 +41,10 @@ private:
     // How many menu items fit in one screen column.
     int MenuItemsPerColumn() const noexcept;
 
-    CLevelListBox titles_;
+    CLevelListBox& Titles() { return titles_.Box(0); }
+    const CLevelListBox& Titles() const { return titles_.Box(0); }
+
+    CKeptColumns titles_{1};
     win::UniqueMenu popups_[2];
     bool laidOut_ = false;
     SIZE client_{};

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/layout/column_layout.h"
+#include "ui/kept_columns.h"
 #include "ui/level_list_box.h"
 #include "ui/main_dlg.h"
 #include "ui/message_help.h"
@@ -123,17 +124,10 @@ private:
     void DragBorderTo(POINT point);
     void EndBorderDrag();
 
-    CLevelListBox& Box(int level) { return boxes_[front_][level]; }
-    const CLevelListBox& Box(int level) const { return boxes_[front_][level]; }
-    // The boxes put aside at a list switch take the place of those shown.
-    void TradeColumns();
+    CLevelListBox& Box(int level) { return columns_.Box(level); }
+    const CLevelListBox& Box(int level) const { return columns_.Box(level); }
 
-    // Two list boxes per column: the one shown and one that keeps what it
-    // showed of the list left at the last switch (made at the first switch),
-    // so that switching back shows that again instead of filling the column.
-    std::array<std::array<CLevelListBox, layout::kColumnCount>, 2> boxes_;
-    int front_ = 0;
-    bool keepColumns_ = false;  // the shown boxes go aside at the next full ShowSelection
+    CKeptColumns columns_{layout::kColumnCount};
     bool organizing_ = false;
     std::array<int, kLevelCount> pending_{};
     bool updating_ = false;

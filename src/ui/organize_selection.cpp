@@ -9,12 +9,6 @@
 namespace {
 
 constexpr char kDefaultName[] = "Uncategorized";
-// The ids of the list boxes put aside, one per column, which trade them
-// with the shown boxes' ids 1024-1026 at a switch.
-constexpr int kSpareBoxId = 0x7E00;
-// A column of fewer entries fills in about the time two boxes take to
-// trade places.
-constexpr int kEntriesWorthKeeping = 2000;
 
 }  // namespace
 
@@ -60,37 +54,7 @@ void COrganizeDlg::FillColumn(int level) {
     box.Fill(list, Settings().RecentPeriod);
 }
 
-// Tens of thousands of entries take a noticeable time to fill a column with,
-// and as long again to empty it: at a switch the columns of the list left
-// stay as they are, put aside, and a switch back finds them there. Small
-// columns fill faster than the boxes trade places, so they are filled.
-void COrganizeDlg::KeepColumns(bool keep) {
-    const int aside = 1 - front_;
-    bool large = false;
-    for (int level = 0; level < layout::kColumnCount; ++level) {
-        const CLevelListBox& spare = boxes_[aside][level];
-        large = large || Box(level).Count() >= kEntriesWorthKeeping ||
-                (spare.Handle() && spare.Count() >= kEntriesWorthKeeping);
-    }
-    keepColumns_ = keep && large;
-    for (int level = 0; level < layout::kColumnCount && keepColumns_; ++level) {
-        CLevelListBox& spare = boxes_[aside][level];
-        keepColumns_ = spare.Handle() || spare.AttachTwin(Box(level), kSpareBoxId + level);
-    }
-    for (int level = 0; level < layout::kColumnCount; ++level) {
-        if (keepColumns_)
-            Box(level).Remember(List(), Settings().RecentPeriod);
-        else
-            Box(level).Forget();
-    }
-}
-
-void COrganizeDlg::TradeColumns() {
-    keepColumns_ = false;
-    const int aside = 1 - front_;
-    for (int level = 0; level < layout::kColumnCount; ++level) boxes_[aside][level].TakePlaceOf(Box(level));
-    front_ = aside;
-}
+void COrganizeDlg::KeepColumns(bool keep) { columns_.Keep(keep, List(), Settings().RecentPeriod); }
 
 void COrganizeDlg::RefreshItemData(int fromLevel) {
     for (int level = fromLevel; level < kLevelCount; ++level)
@@ -104,7 +68,7 @@ void COrganizeDlg::ShowSelection(int fromLevel, bool setSelection, bool clearPen
     if (clearPending) pending_.fill(kNotPending);
     int level = fromLevel;
     if (level < 0) {
-        if (keepColumns_) TradeColumns();
+        columns_.TradeIfKept();
         FillColumn(0);
         level = 0;
     }

@@ -2,11 +2,12 @@
 // application, with marks in one: after the first switch (which reads the
 // second list) the two models only change places, so nothing is read again.
 // Times the List menu's Ctrl+Tab command from the command to the painted
-// window, in Organize mode, and prints the best and the median of the rounds,
+// window, in Organize mode (or the mode named), and prints the best and the median of the rounds,
 // how long the start took (reading the first list and showing it) and how
 // long reading the second list took the first time.
 //
 //     scripts/wine-exec build/windows/bin/vellinor_list_switch_timing.exe [rounds] [titles per subcategory]
+//         [compact|regular|organize]
 #include <windows.h>
 
 #include <algorithm>
@@ -62,6 +63,8 @@ double TimeCommand(HWND window, int command) {
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const int titles = argc > 2 ? std::max(1, std::atoi(argv[2])) : 120;
+    const std::string modeName = argc > 3 ? argv[3] : "organize";
+    const int viewMode = modeName == "compact" ? kViewCompact : modeName == "regular" ? kViewRegular : kViewOrganize;
 
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
@@ -81,7 +84,7 @@ int main(int argc, char** argv) {
         stored.LoadSettings();
         stored.Lists.entries = {{"A", pathA, "-1,-1,-1"}, {"B", pathB, "-1,-1,-1"}};
         stored.Lists.CurrentList = 0;
-        stored.ViewMode = kViewOrganize;
+        stored.ViewMode = viewMode;
         stored.SaveSettings(true, nullptr);
     }
     int status = 0;
@@ -109,8 +112,8 @@ int main(int argc, char** argv) {
         const bool kept = app.Settings().Lists.CurrentList == 0 && &app.CurrentList() == listA &&
                           listA->MarkCount() == marks && app.OtherList() != nullptr;
         std::sort(times.begin(), times.end());
-        std::printf("two lists of %d items, %d titles per subcategory, %d titles marked in one (result %d)\n",
-                    listA->Count(), titles, marks, marked);
+        std::printf("two lists of %d items, %d titles per subcategory, %d titles marked in one (result %d), %s mode\n",
+                    listA->Count(), titles, marks, marked, modeName.c_str());
         std::printf("start, reading the first list and showing it: %.1f ms\n", Milliseconds(start, shown));
         std::printf("first switch, reading the second list: %.1f ms\n", firstSwitch);
         std::printf("switching back and forth (%zu switches): best %.1f ms, median %.1f ms, worst %.1f ms\n",

@@ -30,8 +30,8 @@ protected:
 
     // Lists "A" and "B" ("B" without a file unless `withB`), A current, in Organize mode.
     bool Start(bool withB) { return StartWith(withB, true); }
-    // The same, writing A's file only when `writeA` (else the test has).
-    bool StartWith(bool withB, bool writeA) {
+    // The same, writing A's file only when `writeA` (else the test has), in `viewMode`.
+    bool StartWith(bool withB, bool writeA, int viewMode = kViewOrganize) {
         pathA = folder.Path() + "A.txt";
         pathB = folder.Path() + "B.txt";
         if (writeA) std::ofstream(pathA, std::ios::binary) << kListA;
@@ -41,7 +41,7 @@ protected:
         stored.LoadSettings();
         stored.Lists.entries = {{"A", pathA, "-1,-1,-1"}, {"B", pathB, "-1,-1,-1"}};
         stored.Lists.CurrentList = 0;
-        stored.ViewMode = kViewOrganize;
+        stored.ViewMode = viewMode;
         if (!stored.SaveSettings(true, nullptr)) return false;
         AppEnvironment environment{&registry, folder.Path() + "vellinor.exe"};
         environment.runPreferences = [this](IPrefsHost&, HWND, int tab) {
@@ -107,16 +107,21 @@ TEST_F(AppSwitchListTest, AListLeftWithMarksComesBackAsItWasWithCtrlTab) {
 
 // A long column is put aside at a switch and shown again at the switch
 // back, with what changed in the list meanwhile.
-TEST_F(AppSwitchListTest, AColumnPutAsideComesBackAsTheListIsNow) {
+void WriteLongList(const std::string& path) {
     std::string many = "<1>Many\n<2>Titles\n";
     for (int i = 0; i < 2500; ++i) many += "http://a/" + std::to_string(i) + "\tA" + std::to_string(i) + "\n";
-    std::ofstream(folder.Path() + "A.txt", std::ios::binary) << many;
+    std::ofstream(path, std::ios::binary) << many;
+}
+
+TEST_F(AppSwitchListTest, AColumnPutAsideComesBackAsTheListIsNow) {
+    WriteLongList(folder.Path() + "A.txt");
     CRecordingMessageBoxes boxes({IDYES});  // saves A, changed while B was shown
     ASSERT_TRUE(StartWith(true, false));
     app->MainWindow()->MarkEntries(kTitle, 0, 2499, 1);
     const HWND titlesOfA = ::GetDlgItem(Main(), IDC_TITLE_LIST);
 
     Command(ID_FIRST_LIST + 1);
+    EXPECT_NE(::GetDlgItem(Main(), IDC_TITLE_LIST), titlesOfA) << "A's titles put aside";
     ExpectTitlesShowTheList();
     app->MainWindow()->MarkEntries(kTitle, 0, 0, 1);  // discards the marks of A
     Command(ID_SWITCH_TO_PREVIOUS_LIST);
@@ -128,6 +133,28 @@ TEST_F(AppSwitchListTest, AColumnPutAsideComesBackAsTheListIsNow) {
     app->OtherList()->EditItem(kTitle, 7, "Renamed", "http://a/renamed");
     Command(ID_SWITCH_TO_PREVIOUS_LIST);
     EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
+    ExpectTitlesShowTheList();
+}
+
+// Compact mode's one column of titles is kept aside the same way.
+TEST_F(AppSwitchListTest, CompactModeKeepsItsTitlesAsideToo) {
+    WriteLongList(folder.Path() + "A.txt");
+    CRecordingMessageBoxes boxes({IDYES});
+    ASSERT_TRUE(StartWith(true, false, kViewCompact));
+    // Marked, A stays in memory at the switch; Compact mode marks nothing
+    // itself, so the column is shown again with the marks.
+    app->CurrentList().MarkRange(kTitle, 0, -1, 1);
+    app->MainWindow()->ShowSelection(kSubcategory, false, false);
+    const HWND titlesOfA = ::GetDlgItem(Main(), IDC_TITLE_LIST);
+    Command(ID_FIRST_LIST + 1);
+    EXPECT_NE(::GetDlgItem(Main(), IDC_TITLE_LIST), titlesOfA) << "A's titles put aside";
+    ExpectTitlesShowTheList();
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
+    EXPECT_EQ(::GetDlgItem(Main(), IDC_TITLE_LIST), titlesOfA) << "shown again, not filled";
+    ExpectTitlesShowTheList();
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
+    app->OtherList()->EditItem(kTitle, 7, "Renamed", "http://a/renamed");
+    Command(ID_SWITCH_TO_PREVIOUS_LIST);
     ExpectTitlesShowTheList();
 }
 
