@@ -335,7 +335,7 @@ bool CTablePage::OnCommand(int id, int code, HWND control) {
         return true;
     case IDC_PAGE_HELP:
         if (code == BN_CLICKED)
-            HelpViewer().Show(Owner(), kind_ == TableKind::kLists ? help_topic::kSeveralLists : help_topic::kBrowsers);
+            HelpViewer().Show(Owner(), HelpTopic());
         return true;
     default:
         return CPrefsPage::OnCommand(id, code, control);
