@@ -137,24 +137,25 @@ int CUrlListFile::DisplayAttributes(int level, int position, int recentPeriodDay
 int CUrlListFile::DisplayAttributes(int level, int position, int recentPeriodDays,
                                     std::int64_t now) const {
     int item = ItemAt(level, position);
-    if (item <= 0) return 1;
+    if (item <= 0) return DisplayCode::kNormal;
     const ListItem& it = items_[item];
-    int code = 1;
+    int code = DisplayCode::kNormal;
     if (it.Has(ItemFlags::kMarked)) {
-        code = 4;
+        code = DisplayCode::kMarked;
     } else if (level == kTitle && recentPeriodDays > 0) {
         const std::int64_t visited = LastVisited(ItemText(item));
         const std::int64_t age = now - visited;
-        if (visited != 0 && age >= 0 && age < static_cast<std::int64_t>(recentPeriodDays) * 86400) code = 3;
+        if (visited != 0 && age >= 0 && age < static_cast<std::int64_t>(recentPeriodDays) * 86400)
+            code = DisplayCode::kRecent;
     }
-    if (it.Has(ItemFlags::kSeparator)) code += 0x20000;
+    if (it.Has(ItemFlags::kSeparator)) code += DisplayCode::kSeparator;
     if (level == kTitle && !it.Has(ItemFlags::kSeparator)) {
         std::string_view text = ItemText(item);
         const char note[3] = {'\t', kFieldTag, '+'};
         const char login[3] = {'\t', kFieldTag, '?'};
         if (text.find(std::string_view(note, 3)) != std::string_view::npos ||
             text.find(std::string_view(login, 3)) != std::string_view::npos)
-            code += 0x10000;
+            code += DisplayCode::kHasNote;
     }
     return code;
 }

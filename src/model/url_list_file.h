@@ -38,6 +38,17 @@ inline constexpr std::uint8_t kAliasTarget = 0x40;
 inline constexpr std::uint8_t kAlias = 0x80;
 }  // namespace ItemFlags
 
+// What DisplayAttributes gives the list boxes: a colour code in the low
+// 16 bits, and flags above it.
+namespace DisplayCode {
+inline constexpr int kColorMask = 0xFFFF;
+inline constexpr int kNormal = 1;
+inline constexpr int kRecent = 3;  // a title visited within the recent period
+inline constexpr int kMarked = 4;
+inline constexpr int kHasNote = 0x10000;  // a title with a note or log-in name
+inline constexpr int kSeparator = 0x20000;
+}  // namespace DisplayCode
+
 struct ListItem {
     std::uint16_t prev = 0;
     std::uint16_t next = 0;
@@ -126,8 +137,8 @@ public:
     // every deeper view; the position actually selected.
     int Select(int level, int position, SelectMode mode = SelectMode::kNone);
     int InsertInView(int level, int position, int item);  // 0 or -3
-    // List box drawing code: 4 marked, 3 recently visited, 1 otherwise;
-    // +0x20000 separator, +0x10000 title with a note or log-in name.
+    // List box drawing code (DisplayCode): marked, recently visited or
+    // normal, plus separator and note flags.
     int DisplayAttributes(int level, int position, int recentPeriodDays) const;
     // The same at the time `now`: filling a column reads the clock once.
     int DisplayAttributes(int level, int position, int recentPeriodDays, std::int64_t now) const;

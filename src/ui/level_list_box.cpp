@@ -20,14 +20,6 @@
 
 namespace {
 
-// The item data of an entry (CUrlListFile::DisplayAttributes).
-constexpr LRESULT kColorCodeMask = 0xFFFF;
-constexpr LRESULT kHasNote = 0x10000;
-constexpr LRESULT kSeparator = 0x20000;
-constexpr int kNormal = 1;
-constexpr int kRecent = 3;
-constexpr int kMarked = 4;
-
 constexpr int kSeparatorHeight = 8;
 constexpr int kTextIndent = 2;
 constexpr int kToggleMarks = 2;
@@ -47,7 +39,7 @@ struct EntryColors {
 // the custom one while custom colours are on, else the built-in one.
 EntryColors ColorsOf(int code, bool selected, const CAppSettings& settings) {
     const bool custom = settings.Options.CustomColors;
-    const bool own = code == kRecent || code == kMarked;
+    const bool own = code == DisplayCode::kRecent || code == DisplayCode::kMarked;
     const COLORREF codeColor = own ? (custom ? settings.Colors[code] : CAppSettings::kDefaultColors[code]) : 0;
     if (!selected) return {own ? codeColor : ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW)};
     return {::GetSysColor(custom ? COLOR_WINDOW : COLOR_HIGHLIGHTTEXT),
@@ -185,15 +177,16 @@ bool CLevelListBox::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     if (static_cast<int>(item.itemID) < 0) return true;
 
-    int code = static_cast<int>(item.itemData & kColorCodeMask);
-    if (code == kMarked && !host_->IsOrganizing()) code = kNormal;  // marks show only while organizing
+    // The item data is the entry's CUrlListFile::DisplayAttributes.
+    int code = static_cast<int>(item.itemData & DisplayCode::kColorMask);
+    if (code == DisplayCode::kMarked && !host_->IsOrganizing()) code = DisplayCode::kNormal;  // marks show only while organizing
     const EntryColors colors =
         ColorsOf(code, (item.itemState & ODS_SELECTED) != 0, host_->Application().Settings());
     const COLORREF oldText = ::SetTextColor(dc, colors.text);
     const COLORREF oldBackground = ::SetBkColor(dc, colors.background);
     ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, "", 0, nullptr);
 
-    if (item.itemData & kSeparator) {
+    if (item.itemData & DisplayCode::kSeparator) {
         const win::UniquePen pen(::CreatePen(PS_SOLID, 1, colors.text));
         win::SelectGuard selected(dc, pen.Get());
         const int middle = (rect.top + rect.bottom) / 2;
@@ -204,7 +197,7 @@ bool CLevelListBox::DrawItem(const DRAWITEMSTRUCT& item) {
         const UINT oldAlign = ::SetTextAlign(dc, TA_UPDATECP);
         ::MoveToEx(dc, rect.left + kTextIndent, rect.top, nullptr);
         ::TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
-        if (item.itemData & kHasNote) {
+        if (item.itemData & DisplayCode::kHasNote) {
             POINT end{};
             ::GetCurrentPositionEx(dc, &end);
             ::MoveToEx(dc, end.x + 1, end.y, nullptr);
