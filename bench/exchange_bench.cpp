@@ -25,8 +25,8 @@ const std::string& ListFilePath() {
     return path;
 }
 
-std::string ReadSource(const std::string& path) {
-    std::string bytes;
+platform::FileBytes ReadSource(const std::string& path) {
+    platform::FileBytes bytes;
     exchange::ReadWholeFile(platform::OsFileSystem(), path, bytes);
     return bytes;
 }

@@ -127,7 +127,7 @@ private:
 std::size_t ListFileItemCount(const std::string& path) {
     platform::OsError error = 0;
     auto file = platform::OsFileSystem().Open(path, platform::OpenMode::ReadShareAll, error);
-    std::string content;
+    platform::FileBytes content;
     if (!file || file->ReadAll(content) != 0) return 0;
     // The list starts at its first category line, which may be indented.
     std::size_t start = 0;

@@ -37,7 +37,7 @@ bool FindUrl(std::string_view text, std::string& url) {
 int ReadUrlFile(const std::string& path, std::string& url, std::string& title,
                 const ListEnvironment& env) {
     try {
-        std::string text;
+        platform::FileBytes text;
         if (exchange::ReadWholeFile(*env.files, path, text) != 0 || !FindUrl(text, url)) return -1;
         std::string_view name = platform::FileNameOf(path);
         title = name.substr(0, name.rfind('.'));

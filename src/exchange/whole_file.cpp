@@ -3,7 +3,7 @@
 namespace exchange {
 
 platform::OsError ReadWholeFile(platform::FileSystem& files, const std::string& path,
-                                std::string& bytes) {
+                                platform::FileBytes& bytes) {
     platform::OsError error = 0;
     auto file = files.Open(path, platform::OpenMode::ReadShareAll, error);
     if (!file) return error;

@@ -11,7 +11,7 @@ namespace exchange {
 
 // The whole file, opened read-only and sharing with everyone.
 platform::OsError ReadWholeFile(platform::FileSystem& files, const std::string& path,
-                                std::string& bytes);
+                                platform::FileBytes& bytes);
 
 // Writes `bytes` to a new file beside `path` and moves it over `path`: a failed
 // write leaves an existing file as it was, and no other file is touched. A file another program (or a list

@@ -8,7 +8,7 @@ namespace {
 constexpr std::size_t kFirstByteRoom = 4096;
 }  // namespace
 
-void ItemTexts::Reset(std::string bytes) {
+void ItemTexts::Reset(platform::FileBytes bytes) {
     bytes_ = std::move(bytes);
     spans_.assign(1, Span{0, 0});
     unused_ = bytes_.size();
@@ -50,6 +50,7 @@ bool ItemTexts::ReserveSpans(std::size_t spans) {
     } catch (const std::bad_alloc&) {
         return false;
     }
+    platform::PrepareToFill(spans_.data() + spans_.size(), (spans_.capacity() - spans_.size()) * sizeof(Span));
     return true;
 }
 
@@ -65,7 +66,7 @@ bool ItemTexts::ReserveBytes(std::size_t moreBytes) {
 
 void ItemTexts::Tidy() {
     if (unused_ <= bytes_.size() / 2) return;
-    std::string live;
+    platform::FileBytes live;
     live.reserve(bytes_.size() - unused_ + kFirstByteRoom);
     for (Span& span : spans_) {
         std::uint32_t offset = static_cast<std::uint32_t>(live.size());

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_bytes.h"
+
 class ItemTexts {
 public:
     struct Span {
@@ -44,7 +46,7 @@ public:
 
     // No texts but the empty one of the head; the buffer becomes `bytes`,
     // whose slices AddSlice gives to the items.
-    void Reset(std::string bytes = {});
+    void Reset(platform::FileBytes bytes = {});
     std::string_view Bytes() const { return bytes_; }
     // The caller has made room for the span (ReserveSpans).
     void AddSlice(std::size_t offset, std::size_t size) {
@@ -68,7 +70,7 @@ public:
 
 private:
 
-    std::string bytes_;
+    platform::FileBytes bytes_;
     std::vector<Span> spans_;
     std::size_t unused_ = 0;  // bytes no span covers any more
 };

@@ -53,7 +53,7 @@ int CUrlListFile::Load(const std::string& path) {
         file = files.Open(path, platform::OpenMode::ReadShareAll, error);
         openedReadOnly = file != nullptr;
     }
-    std::string content;
+    platform::FileBytes content;
     if (file) {
         error = file->ReadAll(content);
         if (error != 0) file.reset();
@@ -90,7 +90,7 @@ bool CUrlListFile::ReopenHeldFile() {
 // Each accepted line becomes an item whose text is a slice of the file's
 // bytes, copied nowhere; only alias lines and lines carrying a '#' field are
 // rewritten, once, when the aliases are resolved.
-int CUrlListFile::ParseContent(std::string content) {
+int CUrlListFile::ParseContent(platform::FileBytes content) {
     const platform::CodePage& cp = *env_.codePage;
     std::size_t expected = CountNewlines(content) + 2;  // and the head
     if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
@@ -242,7 +242,7 @@ int CUrlListFile::Save() {
 }
 
 void CUrlListFile::WriteBackup() {
-    std::string bytes;
+    platform::FileBytes bytes;
     platform::OsError error = 0;
     if (file_) {
         error = file_->ReadAll(bytes);

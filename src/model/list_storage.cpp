@@ -49,6 +49,7 @@ bool CUrlListFile::Reserve(std::size_t items) {
     } catch (const std::bad_alloc&) {
         return false;
     }
+    platform::PrepareToFill(items_.data() + items_.size(), (items_.capacity() - items_.size()) * sizeof(ListItem));
     return texts_.ReserveSpans(items);
 }
 

@@ -272,7 +272,7 @@ private:
     bool ReserveTextBytes(std::size_t bytes);
     template <typename Vector>
     bool GrowBy(Vector& vector, std::size_t step);
-    int ParseContent(std::string content);
+    int ParseContent(platform::FileBytes content);
     void ResolveAliases(std::vector<std::pair<int, long>>& aliases,
                         std::vector<std::pair<int, long>>& targets);
     void Unlink(int item);

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_bytes.h"
+
 namespace platform {
 
 using OsError = int;  // 0: success
@@ -20,7 +22,7 @@ class OpenFile {
 public:
     virtual ~OpenFile() = default;
     // Reads the whole file from its start into `out`.
-    virtual OsError ReadAll(std::string& out) = 0;
+    virtual OsError ReadAll(FileBytes& out) = 0;
     // Writes at the current position (appending after ReadAll/Truncate).
     virtual OsError Write(std::string_view bytes) = 0;
     virtual OsError Truncate() = 0;  // length 0, position 0

@@ -154,6 +154,25 @@ TEST_F(ListFileLoad, MoreThan65535ItemsKeepsTheFirstOnesReadOnly) {
     EXPECT_EQ(ReadBytes(path), text) << "a partly loaded list never writes";
 }
 
+// Around the sizes from which a file is read into large pages: every byte
+// comes back, and a text that outgrows the room left moves the buffer whole.
+TEST_F(ListFileLoad, LargeFilesKeepEveryByteWhenTheirBufferMoves) {
+    constexpr std::size_t kMiB = 1024 * 1024;
+    for (std::size_t size : {2 * kMiB - 100, 2 * kMiB + 100, 4 * kMiB - 9000, 7 * kMiB}) {
+        std::string text = "<1>C\r\n\t<2>S\r\n";
+        for (int i = 0; text.size() < size; ++i)
+            text += "\t\thttp://x/" + std::to_string(i) + "\t" + std::string(100, static_cast<char>('a' + i % 26)) + "\r\n";
+        SCOPED_TRACE(text.size());
+        ASSERT_GE(LoadText(text), 0);
+        const std::string url = "http://" + std::string(kMiB, 'u');
+        list.SetTitleUrl(3, url);
+        ASSERT_EQ(list.Save(), 0);
+        std::string expected = text;
+        expected.replace(expected.find("http://x/0"), 10, url);
+        EXPECT_EQ(ReadBytes(path), expected);
+    }
+}
+
 TEST_F(ListFileLoad, OpenFailuresKeepThePreviousList) {
     ASSERT_EQ(LoadText("<1>Kept\n"), 0);
     EXPECT_EQ(list.Load(folder.Path("missing.txt")), -1);

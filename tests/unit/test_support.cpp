@@ -22,7 +22,7 @@ class BudgetedFile final : public platform::OpenFile {
 public:
     BudgetedFile(std::unique_ptr<platform::OpenFile> real, FailingWritesFileSystem& owner)
         : real_(std::move(real)), owner_(owner) {}
-    platform::OsError ReadAll(std::string& out) override { return real_->ReadAll(out); }
+    platform::OsError ReadAll(platform::FileBytes& out) override { return real_->ReadAll(out); }
     platform::OsError Write(std::string_view bytes) override {
         if (bytes.size() > owner_.budget_) {
             real_->Write(bytes.substr(0, owner_.budget_));

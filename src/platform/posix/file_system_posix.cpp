@@ -6,33 +6,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
-
-constexpr std::uintptr_t kHugePage = 2 * 1024 * 1024;
-
-// A large buffer filled at once would take a page fault per page; one call
-// maps all of them (on kernels that know the request; elsewhere the faults
-// come as usual), in 2 MB pages where a whole one lies in the buffer and the
-// system gives them on request: each stands for 512 faults of small pages.
-void Prefault(char* data, std::size_t size) {
-    const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
-    auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(page - 1);
-    if (end <= begin) return;
-    if (end - begin >= kHugePage) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-    ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-}
 
 class PosixFile final : public OpenFile {
 public:
@@ -41,15 +24,16 @@ public:
     PosixFile(const PosixFile&) = delete;
     PosixFile& operator=(const PosixFile&) = delete;
 
-    OsError ReadAll(std::string& out) override {
+    OsError ReadAll(FileBytes& out) override {
         struct stat st {};
         if (::fstat(fd_, &st) != 0) return errno;
         if (S_ISDIR(st.st_mode)) return EISDIR;
         // Straight into the string; the byte beyond the size shows whether
-        // the file grew since.
-        out.clear();
-        out.reserve(static_cast<std::size_t>(st.st_size) + 1);
-        Prefault(out.data(), out.capacity());
+        // the file grew since. A fresh string, so the room is what is asked
+        // for: the size, that byte and the string's ending zero.
+        out = FileBytes();
+        out.reserve(FileBytesRoom(static_cast<std::size_t>(st.st_size) + 2) - 1);
+        PrepareToFill(out.data(), static_cast<std::size_t>(st.st_size) + 2);
         out.resize(static_cast<std::size_t>(st.st_size) + 1);
         std::size_t offset = 0;
         for (;;) {
@@ -150,7 +134,7 @@ public:
         OsError error = 0;
         auto source = Open(from, OpenMode::ReadShareAll, error);
         if (!source) return error;
-        std::string bytes;
+        FileBytes bytes;
         if ((error = source->ReadAll(bytes)) != 0) return error;
         auto target = Open(to, OpenMode::CreateDenyWrite, error);
         if (!target) return error;

@@ -14,7 +14,7 @@ public:
     Win32File(const Win32File&) = delete;
     Win32File& operator=(const Win32File&) = delete;
 
-    OsError ReadAll(std::string& out) override {
+    OsError ReadAll(FileBytes& out) override {
         LARGE_INTEGER size{};
         if (!::GetFileSizeEx(handle_, &size)) return static_cast<OsError>(::GetLastError());
         if (::SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
