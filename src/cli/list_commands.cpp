@@ -15,17 +15,19 @@ const char* DescribeLoadResult(int result) {
     }
 }
 
-int CountAliases(const CUrlListFile& list) {
-    int aliases = 0;
-    for (int i = list.First(); i != 0; i = list.Next(i))
-        if (list.Item(i).Has(ItemFlags::kAlias)) ++aliases;
-    return aliases;
-}
-
-int CountItems(const CUrlListFile& list) {
+struct ItemCounts {
     int items = 0;
-    for (int i = list.First(); i != 0; i = list.Next(i)) ++items;
-    return items;
+    int aliases = 0;
+};
+
+// One walk over the outline for both counts.
+ItemCounts CountItems(const CUrlListFile& list) {
+    ItemCounts counts;
+    for (int i = list.First(); i != 0; i = list.Next(i)) {
+        ++counts.items;
+        counts.aliases += list.Item(i).Has(ItemFlags::kAlias);
+    }
+    return counts;
 }
 
 }  // namespace
@@ -44,10 +46,11 @@ int RunCheck(const CliCall& call) {
     CUrlListFile list;
     int result = 0;
     if (!LoadListForCommand(list, call.args[0], call.err, result)) return kExitFailed;
+    const ItemCounts counts = CountItems(list);
     call.out << "load result: " << result << " (" << DescribeLoadResult(result) << ")\n"
-        << "items: " << CountItems(list) << "\n"
+        << "items: " << counts.items << "\n"
         << "titles: " << list.TitleCount() << "\n"
-        << "aliases: " << CountAliases(list) << "\n"
+        << "aliases: " << counts.aliases << "\n"
         << "full: " << (list.IsFull() ? "yes" : "no") << "\n"
         << "read-only: " << (list.IsReadOnly() ? "yes" : "no") << "\n";
     return result == -3 ? kExitFailed : 0;
