@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <new>
+#include <sanitizer/asan_interface.h>  // bounds checks in sanitized builds; nothing elsewhere
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -38,14 +39,18 @@ void* AllocateFileBytes(std::size_t size) {
     if (begin != raw) ::munmap(raw, static_cast<std::size_t>(begin - raw));
     ::munmap(begin + length, static_cast<std::size_t>(raw + length + kLargePage - (begin + length)));
     ::madvise(begin, length, MADV_HUGEPAGE);  // a hint: kernels without large pages ignore it
+    // The rest of the last page is out of bounds, as beyond a buffer from `new`.
+    ASAN_POISON_MEMORY_REGION(begin + size, length - size);
     return begin;
 }
 
 void FreeFileBytes(void* data, std::size_t size) noexcept {
-    if (size < kLargePage)
+    if (size < kLargePage) {
         ::operator delete(data);
-    else
-        ::munmap(data, MappedSize(size));
+        return;
+    }
+    ASAN_UNPOISON_MEMORY_REGION(data, MappedSize(size));  // a later mapping may reuse the addresses
+    ::munmap(data, MappedSize(size));
 }
 
 // Whole pages only: a page the buffer shares with other data may be in use.
