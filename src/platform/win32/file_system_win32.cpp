@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -19,16 +21,21 @@ public:
         if (!::GetFileSizeEx(handle_, &size)) return static_cast<OsError>(::GetLastError());
         if (::SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
             return static_cast<OsError>(::GetLastError());
-        out.clear();
-        out.reserve(static_cast<std::size_t>(size.QuadPart));
-        char buffer[1 << 16];
+        // Straight into the string, in one call for the usual file; the byte
+        // beyond the size shows whether the file grew since.
+        out = FileBytes();
+        out.resize(static_cast<std::size_t>(size.QuadPart) + 1);
+        std::size_t offset = 0;
         for (;;) {
+            if (offset == out.size()) out.resize(out.size() * 2);
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - offset, 1u << 30));
             DWORD got = 0;
-            if (!::ReadFile(handle_, buffer, sizeof buffer, &got, nullptr))
+            if (!::ReadFile(handle_, &out[offset], chunk, &got, nullptr))
                 return static_cast<OsError>(::GetLastError());
             if (got == 0) break;
-            out.append(buffer, got);
+            offset += got;
         }
+        out.resize(offset);
         return 0;
     }
 
