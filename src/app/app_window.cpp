@@ -45,6 +45,10 @@ std::optional<LRESULT> CAppWindow::OnMessage(UINT message, WPARAM wParam, LPARAM
         case WM_ENDSESSION:
             if (wParam) app_.OnSessionEnding();
             return 0;
+        case WM_TIMER:
+            if (wParam != kOldCopyTimerId) return CWindow::OnMessage(message, wParam, lParam);
+            app_.RetryOldProgramCopyDelete();
+            return 0;
         default:
             return CWindow::OnMessage(message, wParam, lParam);
     }

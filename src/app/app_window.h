@@ -25,6 +25,7 @@ public:
     // Hot-key ids on this window.
     static constexpr int kAppHotKeyId = 0;
     static constexpr int kFetchHotKeyId = 1;
+    static constexpr UINT_PTR kOldCopyTimerId = 1;
 
     explicit CAppWindow(CMainApp& app) noexcept : app_(app) {}
 

@@ -24,6 +24,14 @@ bool SameFileName(const std::string& a, const std::string& b) {
            CSTR_EQUAL;
 }
 
+// Windows refuses to delete a program file while the program runs.
+bool FileInUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED; }
+
+// Setup starts the program it moved and then ends: its own file can be
+// deleted only once it has, which takes a moment.
+constexpr UINT kOldCopyRetryMs = 100;
+constexpr int kOldCopyTries = 100;
+
 bool FileExists(const std::string& path) {
     DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -76,6 +84,8 @@ bool CMainApp::Start(const std::string& commandLine) {
     }
     CreateColorResources();
     if (!CreateHiddenWindow()) return false;
+    if (!oldCopyToDelete_.empty())
+        ::SetTimer(appWindow_.Handle(), CAppWindow::kOldCopyTimerId, kOldCopyRetryMs, nullptr);
     SwitchMode(settings_.ViewMode, settings_.Options.StartMinimized);
     return settings_.RunState < kRunSetupRequested;
 }
@@ -143,9 +153,20 @@ void CMainApp::DeleteOldProgramCopy() {
     // failed delete is not reported: the file is only clutter.
     const std::string old = settings_.PreviousProgramPath;
     if (old.empty() || SameFileName(old, settings_.ProgramPath) || !FileExists(old)) return;
-    if (IsSetupProgram(old) ||
-        MsgBoxFormatted(nullptr, IDS_DELETE_OLD_COPY, MsgBoxKind::kQuestionYesNo, {old}) == IDYES)
-        ::DeleteFileA(old.c_str());
+    if ((IsSetupProgram(old) ||
+         MsgBoxFormatted(nullptr, IDS_DELETE_OLD_COPY, MsgBoxKind::kQuestionYesNo, {old}) == IDYES) &&
+        !::DeleteFileA(old.c_str()) && FileInUse(::GetLastError())) {
+        oldCopyToDelete_ = old;  // tried again once the hidden window can keep time
+        oldCopyTries_ = 0;
+    }
+}
+
+void CMainApp::RetryOldProgramCopyDelete() {
+    if (::DeleteFileA(oldCopyToDelete_.c_str()) || !FileInUse(::GetLastError()) ||
+        ++oldCopyTries_ == kOldCopyTries) {
+        ::KillTimer(appWindow_.Handle(), CAppWindow::kOldCopyTimerId);
+        oldCopyToDelete_.clear();
+    }
 }
 
 void CMainApp::CreateColorResources() {

@@ -96,6 +96,9 @@ public:
     void OnHiddenWindowCreated(HWND window);
     // Removes the tray icon and the hot keys.
     void OnHiddenWindowDestroyed(HWND window);
+    // Deletes the old program copy that was still running at the start, or
+    // gives up on it after a while.
+    void RetryOldProgramCopyDelete();
     // Windows is ending the session: the process ends without End, so the
     // placement and the settings are saved now.
     void OnSessionEnding();
@@ -195,5 +198,7 @@ private:
     CAppWindow appWindow_{*this};
     CTrayIcon tray_;
     std::unique_ptr<CMainDlg> mainWindow_;
+    std::string oldCopyToDelete_;
+    int oldCopyTries_ = 0;
     bool ended_ = false;
 };

@@ -264,6 +264,19 @@ TEST_F(AppShellTest, AnOldSetupProgramIsDeletedWithoutAsking) {
     EXPECT_EQ(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// The Setup program that started this run may not have ended yet.
+TEST_F(AppShellTest, AnOldSetupProgramStillRunningIsDeletedOnceItEnds) {
+    std::string old = StoreOldCopy("setup.exe");
+    CRecordingMessageBoxes boxes;
+    win::UniqueFile running(::CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(running);
+    ASSERT_TRUE(Start());
+    EXPECT_NE(::GetFileAttributesA(old.c_str()), INVALID_FILE_ATTRIBUTES);
+    running = win::UniqueFile();
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(old.c_str()) == INVALID_FILE_ATTRIBUTES; }));
+}
+
 TEST_F(AppShellTest, TheSameProgramInAnotherCaseIsNoOldCopy) {
     StoreSettings([&](CAppSettings& s) { s.ProgramPath = folder.Path() + "VELLINOR.EXE"; });
     std::ofstream(folder.Path() + "vellinor.exe") << "this program";
