@@ -191,10 +191,6 @@ std::string FormatLevelLine(std::string_view name, int level) {
     return line;
 }
 
-std::string_view ListLinePrefix(int level) {
-    return level == 0 ? "<1>" : level == 1 ? "\t<2>" : "\t\t";
-}
-
 void AppendListLine(std::string& out, int level, std::string_view text, bool separator) {
     out.append(ListLinePrefix(level));
     if (separator)

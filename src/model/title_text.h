@@ -41,7 +41,10 @@ std::string FormatLevelLine(std::string_view name, int level);
 
 // What the writer puts before the text of a line: a TAB per level, and the
 // level marker for categories and subcategories.
-std::string_view ListLinePrefix(int level);
+inline std::string_view ListLinePrefix(int level) {
+    constexpr std::string_view kPrefixes[] = {"<1>", "\t<2>", "\t\t"};
+    return kPrefixes[level < 2 ? level : 2];
+}
 inline constexpr std::string_view kLineEnd = "\r\n";
 
 // Appends one line of a list file as the writer lays it out: the prefix, the
