@@ -42,7 +42,7 @@ std::string FormatLevelLine(std::string_view name, int level);
 // What the writer puts before the text of a line: a TAB per level, and the
 // level marker for categories and subcategories.
 inline std::string_view ListLinePrefix(int level) {
-    constexpr std::string_view kPrefixes[] = {"<1>", "\t<2>", "\t\t"};
+    static constexpr std::string_view kPrefixes[] = {"<1>", "\t<2>", "\t\t"};
     return kPrefixes[level < 2 ? level : 2];
 }
 inline constexpr std::string_view kLineEnd = "\r\n";
