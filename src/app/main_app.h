@@ -158,6 +158,7 @@ public:
     // --- IExchangeHost ------------------------------------------------------------
     store::KeyValueStore& Registry() override { return *environment_.registry; }
     bool OpenListForExport(HWND owner, int index) override;
+    void ListFileReplaced(const std::string& path) override;
 
     void CreateColorResources();
     void DeleteColorResources() { colors_.Delete(); }

@@ -114,6 +114,10 @@ bool CMainApp::OpenListForExport(HWND owner, int index) {
     return SelectList(owner, index, false);
 }
 
+void CMainApp::ListFileReplaced(const std::string& path) {
+    if (mainWindow_) mainWindow_->ListFileReplaced(path);
+}
+
 void CMainApp::SetCurrentBrowser(int index) {
     settings_.Browsers.CurrentBrowser = index;
     settings_.Browsers.UpdateOldIE(*environment_.registry);

@@ -1,7 +1,7 @@
 // What the Import and Export dialogs need from the application: the
 // settings, where the user's special folders are recorded, the open lists
-// (exported, or letting go of a file an import replaces) and opening another
-// list for an export. CMainApp implements it; the dialogs' tests supply a fake.
+// (exported, or letting go of a file an import replaces, and following it)
+// and opening another list for an export. CMainApp implements it; the dialogs' tests supply a fake.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +21,9 @@ public:
     // prompts, with the main window following; false (after saying why,
     // unless the user cancelled) when the open list stays.
     virtual bool OpenListForExport(HWND owner, int index) = 0;
+    // An import has written `path`: an open list or the list kept for its
+    // marks that was read from it holds what is gone, and follows.
+    virtual void ListFileReplaced(const std::string& path) = 0;
 
 protected:
     ~IExchangeHost() = default;

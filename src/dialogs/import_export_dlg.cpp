@@ -260,6 +260,7 @@ void CImportExportDlg::Import() {
     if (const std::size_t items = ListFileItemCount(target); items > static_cast<std::size_t>(CUrlListFile::kMaxItems))
         MsgBoxFormatted(Handle(), IDS_IMPORT_TOO_LARGE, MsgBoxKind::kInformation,
                         {static_cast<unsigned long long>(items), resultName_, source});
+    host_.ListFileReplaced(target);  // whichever window started the import
     Close(IDOK);
 }
 

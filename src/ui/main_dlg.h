@@ -64,6 +64,9 @@ public:
     bool OpenListForExport(int index);
     // An imported list joins the list table (unless it is there) and opens.
     void OpenImportedList(const std::string& name, const std::string& path);
+    // An import replaced `path`, which the open list or the list kept for
+    // its marks may have been read from (the user agreed to overwrite it).
+    void ListFileReplaced(const std::string& path);
     // The lists and browsers in the menus, with their marks, the items that
     // depend on the list, and the caption. Run whenever the tables or the
     // current entries change.

@@ -20,10 +20,14 @@ void CMainDlg::ExportList() {
         CImportExportDlg(*exchange, Handle(), IDD_EXPORT).Run(Settings().Lists.CurrentList);
 }
 
-// The import may have replaced the file of the open list, or of the list
-// kept for its marks (the user agreed to overwrite it): what either holds
-// in memory is gone with it, so the open list is read again without the
-// save prompt, and the kept list is dropped.
+// What the open list or the kept list held in memory is gone with the file
+// they were read from: the open list is read again without the save prompt,
+// and the kept list is dropped.
+void CMainDlg::ListFileReplaced(const std::string& path) {
+    if (const CUrlListFile* other = host_.OtherList(); other && other->IsSameFile(path)) host_.DiscardOtherList();
+    if (List().IsSameFile(path)) ShowListAt(Settings().Lists.CurrentList, true);
+}
+
 void CMainDlg::OpenImportedList(const std::string& name, const std::string& path) {
     CAppSettings& settings = Settings();
     int index = settings.FindListByFile(path);
@@ -36,9 +40,5 @@ void CMainDlg::OpenImportedList(const std::string& name, const std::string& path
         host_.SaveSettings();
         BuildListMenus();
     }
-    if (const CUrlListFile* other = host_.OtherList(); other && other->IsSameFile(path)) host_.DiscardOtherList();
-    if (List().IsSameFile(path))
-        ShowListAt(index, true);
-    else
-        SwitchList(index);
+    if (!List().IsSameFile(path)) SwitchList(index);  // else read again by the import already
 }

@@ -280,6 +280,8 @@ TEST_F(ImportExportTest, ImportingOverTheOpenListReplacesItOnlyAfterOk) {
     }
     CRecordingMessageBoxes boxes({IDOK});
     ASSERT_EQ(Import(kChromiumKind, source, pathA), IDOK);
+    // Read again by the import itself, as when the Preferences started it.
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Chromium title"});
     app->MainWindow()->OpenImportedList(resultName, resultPath);
     EXPECT_EQ(app->Settings().Lists.CurrentList, 0);
     EXPECT_EQ(Titles(), std::vector<std::string>{"Chromium title"});
