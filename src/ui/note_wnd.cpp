@@ -1,7 +1,5 @@
 #include "ui/note_wnd.h"
 
-#include <algorithm>
-
 #include "app/win32/window_placement.h"
 #include "model/title_text.h"
 #include "resource.h"
@@ -20,8 +18,11 @@ std::string CaptionOf(std::string_view titleText) {
     return std::string(titleText.substr(first + 1, second == std::string_view::npos ? second : second - first - 1));
 }
 
+// The function keys after F1, and Alt combinations; the keys above F24 (the
+// lock and punctuation keys among them) are the note's own typing.
 bool IsForMainWindow(const MSG& message) {
-    return (message.message == WM_KEYDOWN && message.wParam > VK_F1) || message.message == WM_SYSKEYDOWN;
+    return (message.message == WM_KEYDOWN && message.wParam >= VK_F2 && message.wParam <= VK_F24) ||
+           message.message == WM_SYSKEYDOWN;
 }
 
 }  // namespace

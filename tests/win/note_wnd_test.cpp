@@ -105,6 +105,11 @@ TEST_F(NoteWindowTest, PassesFunctionKeysOnKeepsItsMinimumAndItsRectangle) {
     ASSERT_TRUE(::IsWindowVisible(Note(*window)));
     EXPECT_EQ(::SendMessageA(Item(*window, IDC_NOTE), STM_GETIMAGE, IMAGE_BITMAP, 0),
               reinterpret_cast<LRESULT>(host_.ButtonBitmap(IDB_NOTE_SHOWN)));
+    // A punctuation key is the note's own typing: nothing goes to the main window.
+    MSG period = {::GetDlgItem(Note(*window), IDC_NOTE_TEXT), WM_KEYDOWN, VK_OEM_PERIOD, 0, 0, {}};
+    window->PreTranslate(period);
+    MSG posted;
+    EXPECT_FALSE(::PeekMessageA(&posted, window->Handle(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
     // F5 typed in the note reaches the main window's accelerators: the note hides.
     MSG f5 = {::GetDlgItem(Note(*window), IDC_NOTE_TEXT), WM_KEYDOWN, VK_F5, 0, 0, {}};
     window->PreTranslate(f5);
