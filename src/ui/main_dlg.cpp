@@ -60,7 +60,7 @@ void CMainDlg::ShowCurrentList() {
     BuildListMenus();
     ShowSelection(-1, true, true);
     if (Settings().Options.NoteShown && ::IsWindowVisible(Handle()) && !::IsIconic(Handle()))
-        ::ShowWindow(note_->Handle(), SW_SHOWNA);
+        if (const HWND note = NoteWindow()) ::ShowWindow(note, SW_SHOWNA);
     FocusFindField();
     // After the focus: a new title started now keeps it.
     EnterStartMode();
