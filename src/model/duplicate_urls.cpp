@@ -145,6 +145,10 @@ int FindDuplicateUrls(const CUrlListFile& list, DuplicateGroups& groups) {
 int MarkDuplicateUrls(CUrlListFile& list) {
     DuplicateGroups groups;
     if (FindDuplicateUrls(list, groups) != 0) return -3;
+    return MarkDuplicateUrls(list, groups);
+}
+
+int MarkDuplicateUrls(CUrlListFile& list, const DuplicateGroups& groups) {
     std::vector<std::uint16_t> later;
     if (!ReserveThroughGate(list.Environment().memory, later, groups.items.size())) return -3;
     for (int g = 0; g < groups.Count(); ++g)

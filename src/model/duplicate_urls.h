@@ -36,6 +36,8 @@ int FindDuplicateUrls(const CUrlListFile& list, DuplicateGroups& groups);
 // items act on them. The number newly marked (0 when there are none); -3 out
 // of memory (the marks made stay); -4 marks exist above the title level.
 int MarkDuplicateUrls(CUrlListFile& list);
+// The same for the groups FindDuplicateUrls gave for `list`.
+int MarkDuplicateUrls(CUrlListFile& list, const DuplicateGroups& groups);
 
 // Marks the titles of `list` whose address a title of `other` already has;
 // results as MarkDuplicateUrls.

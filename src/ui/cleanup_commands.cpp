@@ -88,7 +88,7 @@ void CMainDlg::MarkDuplicates() {
         ShowOutOfMemory();
         return;
     }
-    const int marked = other ? MarkUrlsHeldBy(list, *other) : MarkDuplicateUrls(list);
+    const int marked = other ? MarkUrlsHeldBy(list, *other) : MarkDuplicateUrls(list, groups);
     if (marked == -4) {
         SetItemText(IDC_STATUS_LINE, win::LoadResourceString(IDS_MARKS_AT_OTHER_LEVEL));
         return;
