@@ -96,7 +96,8 @@ void CMainApp::RunSetupOrUninstall() {
     lists_.CloseFiles();  // Setup may move them
     SetTrayIcon(NIM_DELETE, false);  // and shows the hidden window, owner of the dialogs
     const SetupContext context{settings_, *environment_.registry, *environment_.launcher,
-                               [this](HWND owner) { RunPreferences(owner, kUrlListsTab); }};
+                               [this](HWND owner) { RunPreferences(owner, kUrlListsTab); },
+                               [this] { instanceMutex_.Reset(); }};
     if (settings_.RunState == kRunUninstall) {
         // Started as "-uninstall" no settings were read (ViewMode 0): there is
         // nothing to go back to.

@@ -17,8 +17,10 @@ SetupOutcome RunSetup(HWND owner, const SetupContext& context) {
     const InstallResult& result = dialog.Result();
     if (result.moved) {
         outcome.endProgram = true;
-        if (MsgBoxFromString(owner, IDS_LAUNCH_NOW, MsgBoxKind::kQuestionYesNo) == IDYES)
+        if (MsgBoxFromString(owner, IDS_LAUNCH_NOW, MsgBoxKind::kQuestionYesNo) == IDYES) {
+            if (context.letGoOfInstance) context.letGoOfInstance();
             StartProgram(context.launcher, owner, result.programPath, "", true);
+        }
     }
     return outcome;
 }

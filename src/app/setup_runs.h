@@ -22,6 +22,9 @@ struct SetupContext {
     ILauncher& launcher;
     // The Preferences at the URL Lists page, shown after a first installation.
     std::function<void(HWND owner)> showListPreferences;
+    // Lets go of what makes this run the only instance, so that the program
+    // started in its new place does not take this ending run for one.
+    std::function<void()> letGoOfInstance;
 };
 
 struct SetupOutcome {
