@@ -6,6 +6,7 @@
 
 #include <clocale>
 
+#include "app/setup_support.h"
 #include "app/single_instance.h"
 #include "app/startup_rules.h"
 #include "dialogs/messages.h"
@@ -19,11 +20,6 @@ const std::vector<int> kButtonBitmapIds = {170, 171, 172, 174, 175, 176, 183, 18
                                            185, 186, 187, 191, 192, 194, 195, 196,
                                            197, 198, 199, 200, 201, 202};
 
-bool SameFileName(const std::string& a, const std::string& b) {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-           CSTR_EQUAL;
-}
-
 // Windows refuses to delete a program file while the program runs.
 bool FileInUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED; }
 
@@ -31,11 +27,6 @@ bool FileInUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error =
 // deleted only once it has, which takes a moment.
 constexpr UINT kOldCopyRetryMs = 100;
 constexpr int kOldCopyTries = 100;
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 HICON LoadAppIcon(int id, int sizeMetric) {
     int size = ::GetSystemMetrics(sizeMetric);
@@ -152,10 +143,12 @@ void CMainApp::DeleteOldProgramCopy() {
     // After Setup moved the program the old file is left where it was. A
     // failed delete is not reported: the file is only clutter.
     const std::string old = settings_.PreviousProgramPath;
-    if (old.empty() || SameFileName(old, settings_.ProgramPath) || !FileExists(old)) return;
-    if ((IsSetupProgram(old) ||
-         MsgBoxFormatted(nullptr, IDS_DELETE_OLD_COPY, MsgBoxKind::kQuestionYesNo, {old}) == IDYES) &&
-        !::DeleteFileA(old.c_str()) && FileInUse(::GetLastError())) {
+    if (old.empty() || SameText(old, settings_.ProgramPath) || !FileExists(old)) return;
+    if (!IsSetupProgram(old) &&
+        MsgBoxFormatted(nullptr, IDS_DELETE_OLD_COPY, MsgBoxKind::kQuestionYesNo, {old}) != IDYES)
+        return;
+    MakeWritable(old);  // a read-only file is refused as one in use is
+    if (!::DeleteFileA(old.c_str()) && FileInUse(::GetLastError())) {
         oldCopyToDelete_ = old;  // tried again once the hidden window can keep time
         oldCopyTries_ = 0;
     }

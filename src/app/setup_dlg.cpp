@@ -8,25 +8,17 @@
 #include "browser/win32/ensure_folder.h"
 #include "dialogs/folder_file_dialog.h"
 #include "dialogs/messages.h"
+#include "platform/file_system.h"
 #include "resource.h"
 
 namespace {
 
 constexpr char kWindowsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
-constexpr char kShellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr char kProgramFolderName[] = "\\Vellinor";
 // Shorter folder texts name no folder.
 constexpr std::size_t kShortestFolder = 2;
 
-bool FolderExists(const std::string& path) {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-           CSTR_EQUAL;
-}
+bool FolderExists(const std::string& path) { return platform::OsFileSystem().IsFolder(path); }
 
 int PlaceBox(int place) { return IDC_SETUP_DESKTOP + place; }
 
@@ -48,10 +40,7 @@ bool CSetupDlg::OnInit() {
     const bool listsApart = !SameText(settings.ListFolder, settings.AppFolder);
     Select(IDC_SETUP_LISTS_WITH_APP, IDC_SETUP_LISTS_IN, listsApart ? IDC_SETUP_LISTS_IN : IDC_SETUP_LISTS_WITH_APP);
     SetItemText(IDC_SETUP_LIST_FOLDER,
-                listsApart ? settings.ListFolder
-                           : store::ReadRegistryString(context_.registry, store::Root::kCurrentUser,
-                                                       kShellFoldersKey, "Personal")
-                                 .value_or(""));
+                listsApart ? settings.ListFolder : ShellFolderValue(context_.registry, "Personal").value_or(""));
     FillShortcutPlaces();
     filling_ = false;
     return true;

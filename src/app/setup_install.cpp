@@ -7,6 +7,7 @@
 #include "browser/win32/ensure_folder.h"
 #include "dialogs/messages.h"
 #include "exchange/shortcut_files.h"
+#include "platform/file_system.h"
 #include "resource.h"
 
 namespace {
@@ -19,18 +20,8 @@ constexpr char kListExtension[] = ".txt";
 constexpr char kEntryDisplayName[] = "Vellinor 2";
 constexpr char kUninstallArgument[] = " -uninstall";
 
-bool SameText(const std::string& a, const std::string& b) {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-           CSTR_EQUAL;
-}
-
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
-}
-
-std::string FileNameOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 void DeleteFileAnyway(const std::string& path) {
@@ -174,7 +165,7 @@ void CInstallation::MoveListFiles(const std::string& listFolder) {
 }
 
 void CInstallation::MoveListFile(ListEntry& list, const std::string& listFolder) {
-    const std::string newPath = listFolder + FileNameOf(list.path);
+    const std::string newPath = listFolder + std::string(platform::FileNameOf(list.path));
     if (IsSameFile(newPath, list.path)) return;
     // A longer path would not be read back from the settings, and every list
     // after it would be lost with it.

@@ -1,16 +1,12 @@
 #include "app/setup_support.h"
 
+#include "app/win32/window_placement.h"
 #include "dialogs/help.h"
 #include "win/handles.h"
 
 namespace {
 
 constexpr char kShortcutName[] = "Vellinor.lnk";
-
-bool SamePathText(const std::string& a, const std::string& b) {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-           CSTR_EQUAL;
-}
 
 // Volume and file index of an existing file; false when it cannot be opened.
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
@@ -31,20 +27,6 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-class LibraryScope {
-public:
-    explicit LibraryScope(const std::string& path) : module_(::LoadLibraryA(path.c_str())) {}
-    ~LibraryScope() {
-        if (module_) ::FreeLibrary(module_);
-    }
-    LibraryScope(const LibraryScope&) = delete;
-    LibraryScope& operator=(const LibraryScope&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
-
 }  // namespace
 
 std::string ShortcutPath(const std::string& folder) {
@@ -57,8 +39,13 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool SameText(const std::string& a, const std::string& b) {
+    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
+           CSTR_EQUAL;
+}
+
 bool IsSameFile(const std::string& a, const std::string& b) {
-    if (SamePathText(a, b)) return true;
+    if (SameText(a, b)) return true;
     BY_HANDLE_FILE_INFORMATION first;
     BY_HANDLE_FILE_INFORMATION second;
     return FileIdentity(a, first) && FileIdentity(b, second) &&
@@ -87,7 +74,7 @@ ExtensionCall CallExtension(const std::string& folder, const char* entry) {
     std::string path = folder + program_files::kNames[program_files::kExtension];
     // Not shipped with every copy of the program: then there is nothing to do.
     if (!FileExists(path)) return ExtensionCall::kAbsent;
-    LibraryScope library(path);
+    win::UniqueLibrary library(::LoadLibraryA(path.c_str()));
     if (!library.Get()) return ExtensionCall::kNotLoaded;
     using EntryPoint = HRESULT(STDAPICALLTYPE*)();
     if (auto call = reinterpret_cast<EntryPoint>(
@@ -97,9 +84,9 @@ ExtensionCall CallExtension(const std::string& folder, const char* entry) {
 }
 
 bool CSetupDialogBase::OnInit() {
-    RECT area{};
+    const WindowRect area = WorkArea();
     RECT own{};
-    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0) && ::GetWindowRect(Handle(), &own)) {
+    if (::GetWindowRect(Handle(), &own)) {
         int width = own.right - own.left;
         int height = own.bottom - own.top;
         ::SetWindowPos(Handle(), nullptr, area.left + (area.right - area.left - width) / 2,

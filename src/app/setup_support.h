@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 
 #include "win/dialog.h"
@@ -16,7 +17,7 @@ namespace program_files {
 inline constexpr const char* kNames[] = {
     "Vellinor.exe", "VellinIE.dll", "Vellin.sav",  "Vellin.chm", "ReadMe.txt",
     "Vellinor Home Page.url", "FILE_ID.DIZ", "Vellin.hlp", "Vellin.cnt", "Vellin.gid"};
-inline constexpr int kCount = 10;
+inline constexpr int kCount = static_cast<int>(std::size(kNames));
 inline constexpr int kCopied = 6;
 inline constexpr int kProgram = 0;
 inline constexpr int kExtension = 1;
@@ -26,6 +27,8 @@ inline constexpr int kExtension = 1;
 std::string ShortcutPath(const std::string& folder);
 
 bool FileExists(const std::string& path);
+// The same path or name, ignoring case as the file system does.
+bool SameText(const std::string& a, const std::string& b);
 // One file under two names: the same path ignoring case, or the same file
 // of the same volume (a short name, another spelling of the folder).
 bool IsSameFile(const std::string& a, const std::string& b);

@@ -39,6 +39,7 @@ using UniqueFile = Unique<InvalidValueHandleTraits<&::CloseHandle>>;
 // A find handle is closed with FindClose, not CloseHandle.
 using UniqueFind = Unique<InvalidValueHandleTraits<&::FindClose>>;
 using UniqueKey = Unique<NullHandleTraits<HKEY, &::RegCloseKey>>;
+using UniqueLibrary = Unique<NullHandleTraits<HMODULE, &::FreeLibrary>>;
 
 // Pens, brushes, fonts, bitmaps, regions, palettes. Deselect an object from
 // every DC before it is released (win::SelectGuard does).
