@@ -98,7 +98,7 @@ int InitialKind(const CAppSettings& settings) {
     return kFavoritesKind;
 }
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) { return platform::OsFileSystem().Exists(path); }
 
 // A new list is named after its file, up to the first dot.
 std::string NameOfNewList(const std::string& path) {

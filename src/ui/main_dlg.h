@@ -100,7 +100,6 @@ public:
     IMainWindowHost& Application() const override { return host_; }
     void TitleDraggedOut(int position) override;
     HWND NoteWindow() const override { return note_ ? note_->Handle() : nullptr; }
-    CNoteWnd* Note() const noexcept { return note_.get(); }
     // Docks the note window again (auto-dock may have been switched on).
     void DockNote() const;
     IDropTarget* DropTarget() const override { return dropTarget_; }

@@ -51,7 +51,6 @@ public:
     void Dock();
     // Hidden, not destroyed; NoteShown is cleared.
     void Hide();
-    int ShownItem() const noexcept { return shownItem_; }
 
     bool PreTranslate(MSG& message) noexcept override;
 
