@@ -1,7 +1,6 @@
 #include "app/setup_support.h"
 
 #include "app/win32/window_placement.h"
-#include "dialogs/help.h"
 #include "win/handles.h"
 
 namespace {
@@ -94,20 +93,4 @@ bool CSetupDialogBase::OnInit() {
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return true;
-}
-
-std::optional<LRESULT> CSetupDialogBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HELP) {
-        HelpViewer().Show(Handle(), help_topic::kSetup);
-        return TRUE;
-    }
-    return CDialog::OnMessage(message, wParam, lParam);
-}
-
-bool CSetupDialogBase::OnCommand(int id, int code, HWND control) {
-    if (id == IDHELP && code == BN_CLICKED) {
-        HelpViewer().Show(Handle(), help_topic::kSetup);
-        return true;
-    }
-    return CDialog::OnCommand(id, code, control);
 }

@@ -8,7 +8,8 @@
 #include <iterator>
 #include <string>
 
-#include "win/dialog.h"
+#include "dialogs/help.h"
+#include "dialogs/help_dialog.h"
 
 namespace program_files {
 // In this order; the first is the program itself. When the program files
@@ -48,10 +49,8 @@ ExtensionCall CallExtension(const std::string& folder, const char* entry);
 
 // The base of the Setup and Uninstall dialogs: in the middle of the
 // desktop, with the help at the Setup page (the Help button IDHELP and F1).
-class CSetupDialogBase : public win::CDialog {
+class CSetupDialogBase : public CHelpDialog {
 protected:
-    using CDialog::CDialog;
+    CSetupDialogBase(UINT templateId, HWND owner) noexcept : CHelpDialog(templateId, owner, help_topic::kSetup) {}
     bool OnInit() override;
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnCommand(int id, int code, HWND control) override;
 };

@@ -144,7 +144,7 @@ std::size_t ListFileItemCount(const std::string& path) {
 }
 
 CImportExportDlg::CImportExportDlg(IExchangeHost& host, HWND owner, UINT templateId)
-    : CDialog(templateId, owner), host_(host), importing_(templateId == IDD_IMPORT) {}
+    : CHelpDialog(templateId, owner, help_topic::kImportExport), host_(host), importing_(templateId == IDD_IMPORT) {}
 
 INT_PTR CImportExportDlg::Run(int listIndex) {
     listIndex_ = listIndex;
@@ -305,13 +305,6 @@ void CImportExportDlg::Export() {
     Close(IDOK);
 }
 
-// F1 anywhere in the dialog.
-std::optional<LRESULT> CImportExportDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_HELP) return CDialog::OnMessage(message, wParam, lParam);
-    HelpViewer().Show(Handle(), help_topic::kImportExport);
-    return TRUE;
-}
-
 bool CImportExportDlg::OnCommand(int id, int code, HWND control) {
     switch (id) {
     case IDC_IMPORT_KIND:
@@ -336,9 +329,7 @@ bool CImportExportDlg::OnCommand(int id, int code, HWND control) {
     case IDC_EXPORT_LIST:
         Export();
         return true;
-    case IDC_PAGE_HELP:
-        return OnMessage(WM_HELP, 0, 0).has_value();
     default:
-        return CDialog::OnCommand(id, code, control);
+        return CHelpDialog::OnCommand(id, code, control);
     }
 }

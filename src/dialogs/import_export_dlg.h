@@ -17,7 +17,7 @@
 #include <string>
 
 #include "dialogs/exchange_host.h"
-#include "win/dialog.h"
+#include "dialogs/help_dialog.h"
 
 // Import kinds in their combo order; the export kinds are the first three.
 enum ExchangeKind : int {
@@ -30,7 +30,7 @@ enum ExchangeKind : int {
     kFirefoxJsonKind,
 };
 
-class CImportExportDlg final : public win::CDialog {
+class CImportExportDlg final : public CHelpDialog {
 public:
     // `templateId`: IDD_IMPORT or IDD_EXPORT.
     CImportExportDlg(IExchangeHost& host, HWND owner, UINT templateId);
@@ -47,7 +47,6 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     int Kind() const;

@@ -333,10 +333,6 @@ bool CTablePage::OnCommand(int id, int code, HWND control) {
     case IDC_EXPORT_LIST:
         if (code == BN_CLICKED) OnExport();
         return true;
-    case IDC_PAGE_HELP:
-        if (code == BN_CLICKED)
-            HelpViewer().Show(Owner(), HelpTopic());
-        return true;
     default:
         return CPrefsPage::OnCommand(id, code, control);
     }

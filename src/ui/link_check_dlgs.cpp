@@ -5,7 +5,6 @@
 #include <system_error>
 #include <utility>
 
-#include "dialogs/help.h"
 #include "dialogs/message_format.h"
 #include "resource.h"
 
@@ -25,20 +24,6 @@ struct Column {
 constexpr Column kColumns[] = {{"Title", 30}, {"URL", 38}, {"Result", 32}};
 
 }  // namespace
-
-std::optional<LRESULT> CCleanupDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HELP) {
-        HelpViewer().Show(Handle(), help_topic::kCleanup);
-        return TRUE;
-    }
-    return CDialog::OnMessage(message, wParam, lParam);
-}
-
-bool CCleanupDlg::OnCommand(int id, int code, HWND control) {
-    if (id != IDHELP) return CDialog::OnCommand(id, code, control);
-    HelpViewer().Show(Handle(), help_topic::kCleanup);
-    return true;
-}
 
 // --- progress ---------------------------------------------------------------------
 

@@ -12,13 +12,12 @@
 #include <vector>
 
 #include "model/link_check.h"
-#include "win/dialog.h"
+#include "dialogs/help.h"
+#include "dialogs/help_dialog.h"
 
-class CCleanupDlg : public win::CDialog {
+class CCleanupDlg : public CHelpDialog {
 protected:
-    using CDialog::CDialog;
-    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnCommand(int id, int code, HWND control) override;
+    CCleanupDlg(UINT templateId, HWND owner) noexcept : CHelpDialog(templateId, owner, help_topic::kCleanup) {}
 };
 
 // Checks `links` with `checker` on a worker thread while the dialog shows
