@@ -36,7 +36,7 @@ POINT DockedPosition(const RECT& main, SIZE note, int screenWidth, const RECT& w
 }
 
 CNoteWnd::CNoteWnd(INoteHost& host, HWND mainWindow)
-    : CDialog(IDD_NOTE, mainWindow), host_(host), main_(mainWindow) {}
+    : CHelpDialog(IDD_NOTE, mainWindow, help_topic::kNoteWindow), host_(host), main_(mainWindow) {}
 
 bool CNoteWnd::OnInit() {
     RECT client{};
@@ -161,7 +161,7 @@ std::optional<LRESULT> CNoteWnd::OnMessage(UINT message, WPARAM wParam, LPARAM l
     default:
         break;
     }
-    return CDialog::OnMessage(message, wParam, lParam);
+    return CHelpDialog::OnMessage(message, wParam, lParam);
 }
 
 bool CNoteWnd::OnCommand(int id, int code, HWND control) {
@@ -176,7 +176,7 @@ bool CNoteWnd::OnCommand(int id, int code, HWND control) {
         Hide();
         return true;
     default:
-        return CDialog::OnCommand(id, code, control);
+        return CHelpDialog::OnCommand(id, code, control);
     }
 }
 

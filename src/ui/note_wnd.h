@@ -16,7 +16,8 @@
 
 #include "app/settings/app_settings.h"
 #include "model/url_list_file.h"
-#include "win/dialog.h"
+#include "dialogs/help.h"
+#include "dialogs/help_dialog.h"
 
 // What the note window needs from the main window that owns it.
 class INoteHost {
@@ -35,7 +36,7 @@ protected:
     ~INoteHost() = default;
 };
 
-class CNoteWnd final : public win::CDialog {
+class CNoteWnd final : public CHelpDialog {
 public:
     static constexpr int kMinWidth = 150;
     static constexpr int kMinHeight = 100;

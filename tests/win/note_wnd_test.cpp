@@ -5,6 +5,7 @@
 #include "app/win32/window_placement.h"
 #include "main_window_fixture.h"
 #include "message_pump.h"
+#include "recording_help_viewer.h"
 #include "model/title_text.h"
 #include "window_picture.h"
 
@@ -110,6 +111,9 @@ TEST_F(NoteWindowTest, PassesFunctionKeysOnKeepsItsMinimumAndItsRectangle) {
     window->PreTranslate(period);
     MSG posted;
     EXPECT_FALSE(::PeekMessageA(&posted, window->Handle(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+    CRecordingHelpViewer help;  // F1 in the note opens its own topic
+    ::SendMessageA(Note(*window), WM_HELP, 0, 0);
+    EXPECT_EQ(help.Topics(), std::vector<std::string>{help_topic::kNoteWindow});
     // F5 typed in the note reaches the main window's accelerators: the note hides.
     MSG f5 = {::GetDlgItem(Note(*window), IDC_NOTE_TEXT), WM_KEYDOWN, VK_F5, 0, 0, {}};
     window->PreTranslate(f5);
