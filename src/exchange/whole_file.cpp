@@ -18,16 +18,7 @@ platform::OsError WriteWholeFile(platform::FileSystem& files, const std::string&
         // the list holds makes both platforms refuse a list that is open.
         if (!files.Open(path, platform::OpenMode::ReadWriteDenyWrite, error)) return error;
     }
-    std::string temporary;
-    {
-        auto file = platform::CreateTemporaryBeside(files, path, temporary, error);
-        if (!file) return error;
-        error = file->Write(bytes);
-        if (error == 0) error = file->Flush();
-    }
-    if (error == 0) error = files.Replace(temporary, path);
-    if (error != 0) files.Remove(temporary);
-    return error;
+    return platform::ReplaceWhole(files, path, [bytes](platform::OpenFile& file) { return file.Write(bytes); });
 }
 
 }  // namespace exchange

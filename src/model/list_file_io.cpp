@@ -263,7 +263,7 @@ void CUrlListFile::WriteBackup() {
 int CUrlListFile::WriteReplacing(const std::string& target, const WriteContent& write) {
     platform::FileSystem& files = *env_.files;
     std::string temporary;
-    platform::OsError error = WriteBeside(files, target, write, temporary);
+    platform::OsError error = platform::WriteBeside(files, target, write, temporary);
     if (error != 0) return error;
     bool ownFile = target == path_;
     if (ownFile) file_.reset();  // Windows cannot replace a file held open
@@ -293,22 +293,7 @@ int CUrlListFile::SaveCopy(const std::string& path) const {
     if (!files.Exists(path)) return error;
     // Refused where writing into it would be: a read-only file, or one another writer holds.
     if (!files.Open(path, platform::OpenMode::ReadWriteDenyWrite, error)) return error;
-    std::string temporary;
-    if ((error = WriteBeside(files, path, lines, temporary)) == 0 && (error = files.Replace(temporary, path)) != 0)
-        files.Remove(temporary);
-    return error;
-}
-
-platform::OsError CUrlListFile::WriteBeside(platform::FileSystem& files, const std::string& target,
-                                            const WriteContent& write, std::string& temporary) {
-    platform::OsError error = 0;
-    auto file = platform::CreateTemporaryBeside(files, target, temporary, error);
-    if (!file) return error;
-    error = write(*file);
-    if (error == 0) error = file->Flush();
-    file.reset();
-    if (error != 0) files.Remove(temporary);
-    return error;
+    return platform::ReplaceWhole(files, path, lines);
 }
 
 bool CUrlListFile::IsSameFile(const std::string& path) const {

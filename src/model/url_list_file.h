@@ -277,12 +277,8 @@ private:
                         std::vector<std::pair<int, long>>& targets);
     void Unlink(int item);
     platform::OsError WriteLines(platform::OpenFile& file) const;
-    using WriteContent = std::function<platform::OsError(platform::OpenFile&)>;
+    using WriteContent = platform::WriteContent;
     int WriteReplacing(const std::string& target, const WriteContent& write);
-    // Writes a new file beside `target`, named in `temporary`, and puts it on
-    // disk; a failed write removes it again.
-    static platform::OsError WriteBeside(platform::FileSystem& files, const std::string& target,
-                                         const WriteContent& write, std::string& temporary);
     void WriteBackup();
     bool ReopenHeldFile();
 

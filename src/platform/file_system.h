@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,6 +77,14 @@ FileSystem& OsFileSystem();
 // tried. Null (with `error`) when none could be created.
 std::unique_ptr<OpenFile> CreateTemporaryBeside(FileSystem& files, const std::string& path,
                                                 std::string& temporary, OsError& error);
+
+using WriteContent = std::function<OsError(OpenFile&)>;
+// What `write` writes, in a new file beside `path` (named in `temporary`)
+// that is on disk when this returns 0; on failure nothing of it is left.
+OsError WriteBeside(FileSystem& files, const std::string& path, const WriteContent& write, std::string& temporary);
+// The same, then moved over `path`: `path` is replaced whole or not at all,
+// and a failed write or a crash never leaves it truncated.
+OsError ReplaceWhole(FileSystem& files, const std::string& path, const WriteContent& write);
 
 // Path helpers shared by both platforms: '\\' and '/' both separate folders.
 std::string_view FolderOf(std::string_view path);    // without trailing separator

@@ -23,4 +23,22 @@ std::unique_ptr<OpenFile> CreateTemporaryBeside(FileSystem& files, const std::st
     return nullptr;
 }
 
+OsError WriteBeside(FileSystem& files, const std::string& path, const WriteContent& write, std::string& temporary) {
+    OsError error = 0;
+    auto file = CreateTemporaryBeside(files, path, temporary, error);
+    if (!file) return error;
+    error = write(*file);
+    if (error == 0) error = file->Flush();
+    file.reset();
+    if (error != 0) files.Remove(temporary);
+    return error;
+}
+
+OsError ReplaceWhole(FileSystem& files, const std::string& path, const WriteContent& write) {
+    std::string temporary;
+    OsError error = WriteBeside(files, path, write, temporary);
+    if (error == 0 && (error = files.Replace(temporary, path)) != 0) files.Remove(temporary);
+    return error;
+}
+
 }  // namespace platform
