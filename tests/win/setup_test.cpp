@@ -14,8 +14,8 @@
 #include "app/store/store_values.h"
 #include "browser_test_support.h"
 #include "dialog_driver.h"
-#include "dialogs/help.h"
 #include "exchange/shortcut_files.h"
+#include "recording_help_viewer.h"
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
@@ -66,15 +66,6 @@ std::vector<std::string> Captions(const CRecordingMessageBoxes& boxes) {
     for (const ShownBox& box : boxes.Shown()) captions.push_back(box.caption);
     return captions;
 }
-
-class CRecordingHelp final : public IHelpViewer {
-public:
-    void Show(HWND, const char* topic) noexcept override { topics.push_back(topic); }
-    std::vector<std::string> topics;
-
-private:
-    HelpViewerOverride override_{*this};
-};
 
 class SetupTest : public ::testing::Test {
 protected:
@@ -413,7 +404,7 @@ TEST_F(InstalledTest, CancellingUninstallChangesNothing) {
 // --- both dialogs --------------------------------------------------------------------------------
 
 TEST_F(SetupTest, EachDialogHasItsPictureAndItsHelpTopic) {
-    CRecordingHelp help;
+    CRecordingHelpViewer help;
     const auto picture = [](const char* name) {
         return [name](HWND dialog) {
             if (CanTakePictures()) EXPECT_TRUE(SaveWindowPicture(dialog, name)) << name;
@@ -421,7 +412,7 @@ TEST_F(SetupTest, EachDialogHasItsPictureAndItsHelpTopic) {
     };
     Setup({picture("setup-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
     Uninstall({picture("uninstall-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
-    EXPECT_EQ(help.topics, (std::vector<std::string>{help_topic::kSetup, help_topic::kSetup}));
+    EXPECT_EQ(help.Topics(), (std::vector<std::string>{help_topic::kSetup, help_topic::kSetup}));
 }
 
 }  // namespace

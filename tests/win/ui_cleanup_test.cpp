@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "dialog_driver.h"
-#include "dialogs/help.h"
 #include "loopback_http_server.h"
 #include "main_window_fixture.h"
 #include "model/title_text.h"
+#include "recording_help_viewer.h"
 #include "recording_message_boxes.h"
 #include "window_picture.h"
 #include "win/window_text.h"
@@ -54,12 +54,6 @@ int AliasCount(const CUrlListFile& list) {
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-class CRecordingHelp final : public IHelpViewer {
-public:
-    std::vector<std::string> topics;
-    void Show(HWND, const char* topic) noexcept override { topics.emplace_back(topic); }
-};
 
 }  // namespace
 
@@ -214,8 +208,7 @@ TEST_F(LinkCheckTest, SummaryListsDeadAndMovedLinksAndUpdatesMovedOnesOnlyWhenAs
         auto window = OpenWith({"/ok", "/moved", "/missing", "/no-head", "/slow"}, 1000);
         ASSERT_TRUE(window);
         const std::string movedUrl = UrlOf("moved");
-        CRecordingHelp help;
-        HelpViewerOverride helpOverride(help);
+        CRecordingHelpViewer help;
         CRecordingMessageBoxes boxes;
         std::string summary;
         std::vector<std::vector<std::string>> rows;
@@ -234,7 +227,7 @@ TEST_F(LinkCheckTest, SummaryListsDeadAndMovedLinksAndUpdatesMovedOnesOnlyWhenAs
             {"slow", UrlOf("slow"), "timed out"},
         };
         EXPECT_EQ(rows, expected);
-        EXPECT_EQ(help.topics, std::vector<std::string>{help_topic::kCleanup});
+        EXPECT_EQ(help.Topics(), std::vector<std::string>{help_topic::kCleanup});
         EXPECT_EQ(MarkedNames(List()), (std::vector<std::string>{"missing", "slow"}));
         EXPECT_EQ(UrlOf("moved"), update ? server_.Url("/ok") : movedUrl);
         EXPECT_EQ(List().IsModified(), update);
