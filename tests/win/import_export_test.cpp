@@ -86,17 +86,6 @@ Driver::Step ChooseKind(int combo, int kind) {
 }
 Driver::Step Check(std::function<void(HWND)> check) { return check; }
 
-// Boxes answered in turn by up to three scripted buttons.
-std::unique_ptr<CRecordingMessageBoxes> Boxes(const std::vector<int>& a) {
-    switch (a.size()) {
-    case 1:
-        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0]});
-    case 2:
-        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0], a[1]});
-    default:
-        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0], a[1], a[2]});
-    }
-}
 std::string Text(HWND dialog, int id) { return win::WindowText(::GetDlgItem(dialog, id)); }
 
 class ImportExportTest : public ::testing::Test {
@@ -305,7 +294,7 @@ TEST_F(ImportExportTest, EachKindExportsTheListChosenInTheDialogAfterItsQuestion
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.output);
-        const auto boxes = Boxes(c.answers);
+        CRecordingMessageBoxes boxes(c.answers);
         const std::string before = ReadFile(Path("out.htm"));
         std::vector<Driver::Step> script = {ChooseKind(IDC_EXPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.output),
                                             Driver::Click(IDC_EXPORT_LIST)};
@@ -313,7 +302,7 @@ TEST_F(ImportExportTest, EachKindExportsTheListChosenInTheDialogAfterItsQuestion
         EXPECT_EQ(Run(IDD_EXPORT, 1, script), c.written.empty() ? IDCANCEL : IDOK);
         EXPECT_EQ(app->Settings().Lists.CurrentList, 1);  // the list chosen was opened
         std::vector<std::string> captions;
-        for (const ShownBox& box : boxes->Shown()) captions.push_back(box.caption);
+        for (const ShownBox& box : boxes.Shown()) captions.push_back(box.caption);
         EXPECT_EQ(captions, c.captions);
         if (c.written.empty())
             EXPECT_EQ(ReadFile(Path("out.htm")), before);
@@ -347,13 +336,13 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     const std::vector<std::string> files = FilesInFolder();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source + " -> " + c.target);
-        const auto boxes = Boxes(c.answers);
+        CRecordingMessageBoxes boxes(c.answers);
         EXPECT_EQ(Run(IDD_IMPORT, -1,
                       {ChooseKind(IDC_IMPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.source),
                        SetText(IDC_NEW_LIST_PATH, c.target), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
                   IDCANCEL);
-        ASSERT_FALSE(boxes->Shown().empty());
-        EXPECT_EQ(boxes->Shown().back().caption, c.caption);
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ(boxes.Shown().back().caption, c.caption);
     }
     EXPECT_EQ(FilesInFolder(), files);
     EXPECT_EQ(ReadFile(pathA), kListA);

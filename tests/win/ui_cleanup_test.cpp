@@ -76,36 +76,30 @@ protected:
 
 TEST_F(DuplicatesTest, MarkingTakesLaterOccurrencesOrWhatTheOtherListHolds) {
     struct Case {
-        int question;  // the answer to which duplicates, 0: no other list, no question
+        bool otherList;
+        std::vector<int> answers;  // to which duplicates (asked when there is another list), to the message
         std::vector<std::string> marked;
         const char* status;   // the end of the status line
         const char* message;  // a part of the message's text, null: none
     };
     const std::vector<std::string> later = {"Alpha again", "Alpha third", "Bravo again"};
     const Case cases[] = {
-        {0, later, "Duplicate URLs: 3 found, 3 marked.", "2 URL(s) occur more than once in list"},
-        {IDNO, later, "Duplicate URLs: 3 found, 3 marked.", "3 later occurrence(s) are now marked"},
-        {IDYES, {"Bravo", "Bravo again", "Charlie"}, "holds: 3 marked.", "3 title(s) of list"},
-        {IDCANCEL, {}, nullptr, nullptr},
+        {false, {IDOK}, later, "Duplicate URLs: 3 found, 3 marked.", "2 URL(s) occur more than once in list"},
+        {true, {IDNO, IDOK}, later, "Duplicate URLs: 3 found, 3 marked.", "3 later occurrence(s) are now marked"},
+        {true, {IDYES, IDOK}, {"Bravo", "Bravo again", "Charlie"}, "holds: 3 marked.", "3 title(s) of list"},
+        {true, {IDCANCEL}, {}, nullptr, nullptr},
     };
     for (const Case& test : cases) {
-        SCOPED_TRACE(test.question);
+        SCOPED_TRACE(::testing::PrintToString(test.answers));
         host_.CurrentList().ClearMarks();
-        if (test.question != 0) GiveOtherList();
+        if (test.otherList) GiveOtherList();
         auto window = Open(kViewOrganize);
         ASSERT_TRUE(window) << ::GetLastError();
-        std::optional<CRecordingMessageBoxes> boxes;
-        if (test.question == 0) {
-            boxes.emplace(std::initializer_list<int>{IDOK});
-        } else if (test.message) {
-            boxes.emplace(std::initializer_list<int>{test.question, IDOK});
-        } else {
-            boxes.emplace(std::initializer_list<int>{test.question});
-        }
+        CRecordingMessageBoxes boxes(test.answers);
         Command(*window, ID_MARK_DUPLICATE_URLS);
         EXPECT_EQ(MarkedNames(host_.CurrentList()), test.marked);
         if (test.message) {
-            EXPECT_TRUE(Contains(boxes->Shown().back().text, test.message)) << boxes->Shown().back().text;
+            EXPECT_TRUE(Contains(boxes.Shown().back().text, test.message)) << boxes.Shown().back().text;
             const std::string status = Text(*window, IDC_STATUS_LINE);
             EXPECT_TRUE(Contains(status, test.status)) << status;
         }
