@@ -74,9 +74,6 @@ const char kFirefox[] =
     R"({"title":"Firefox title","type":"text/x-moz-place","uri":"http://f.example/"}]}]})";
 
 // Steps on the dialog.
-Driver::Step SetText(int id, const std::string& text) {
-    return [id, text](HWND dialog) { ::SetDlgItemTextA(dialog, id, text.c_str()); };
-}
 Driver::Step ChooseKind(int combo, int kind) {
     return [combo, kind](HWND dialog) {
         ::SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
@@ -84,7 +81,6 @@ Driver::Step ChooseKind(int combo, int kind) {
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, combo)));
     };
 }
-Driver::Step Check(std::function<void(HWND)> check) { return check; }
 
 std::string Text(HWND dialog, int id) { return win::WindowText(::GetDlgItem(dialog, id)); }
 
@@ -126,8 +122,8 @@ protected:
     }
     INT_PTR Import(int kind, const std::string& source, const std::string& target) {
         return Run(IDD_IMPORT, -1,
-                   {ChooseKind(IDC_IMPORT_KIND, kind), SetText(IDC_EXCHANGE_PATH, source),
-                    SetText(IDC_NEW_LIST_PATH, target), Driver::Click(IDC_IMPORT_LIST)});
+                   {ChooseKind(IDC_IMPORT_KIND, kind), Driver::SetText(IDC_EXCHANGE_PATH, source),
+                    Driver::SetText(IDC_NEW_LIST_PATH, target), Driver::Click(IDC_IMPORT_LIST)});
     }
     // The titles of the open list.
     std::vector<std::string> Titles() {
@@ -183,8 +179,8 @@ TEST_F(ImportExportTest, EachKindImportsIntoANewListThatJoinsTheListMenuAndOpens
         }
         CRecordingMessageBoxes boxes;
         const std::string target = Path("Kind " + std::to_string(c.kind) + ".imported.txt");
-        std::vector<Driver::Step> script = {ChooseKind(IDC_IMPORT_KIND, c.kind), SetText(IDC_NEW_LIST_PATH, target)};
-        if (!c.source.empty()) script.push_back(SetText(IDC_EXCHANGE_PATH, c.source));
+        std::vector<Driver::Step> script = {ChooseKind(IDC_IMPORT_KIND, c.kind), Driver::SetText(IDC_NEW_LIST_PATH, target)};
+        if (!c.source.empty()) script.push_back(Driver::SetText(IDC_EXCHANGE_PATH, c.source));
         script.push_back(Driver::Click(IDC_IMPORT_LIST));
         ASSERT_EQ(Run(IDD_IMPORT, -1, script), IDOK);
         EXPECT_EQ(resultName, "Kind " + std::to_string(c.kind));  // up to the first dot
@@ -221,10 +217,10 @@ TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
     std::vector<Driver::Step> script;
     for (int kind = 0; kind < 7; ++kind) {
         script.push_back(ChooseKind(IDC_IMPORT_KIND, kind));
-        script.push_back(Check([&, kind](HWND dialog) {
+        script.push_back([&, kind](HWND dialog) {
             EXPECT_EQ(Text(dialog, IDC_EXCHANGE_PATH), expected[kind]) << kind;
             EXPECT_EQ(Text(dialog, IDC_NEW_LIST_PATH), folder.Path() + lists[kind]) << kind;
-        }));
+        });
     }
     script.push_back([](HWND dialog) { SaveWindowPicture(dialog, "import_dialog"); });
     script.push_back(Driver::Click(IDCANCEL));
@@ -243,11 +239,11 @@ TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
         for (UINT templateId : {IDD_IMPORT, IDD_EXPORT}) {
             const int combo = templateId == IDD_IMPORT ? IDC_IMPORT_KIND : IDC_EXPORT_KIND;
             Run(templateId, 0,
-                {Check([&](HWND dialog) {
+                {[&](HWND dialog) {
                      EXPECT_EQ(::SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0), browser.kind) << browser.dde;
                      if (browser.kind == kNetscapeKind) EXPECT_EQ(Text(dialog, IDC_EXCHANGE_PATH), "C:\\Old\\bookmarks.html");
                      if (templateId == IDD_EXPORT) SaveWindowPicture(dialog, "export_dialog");
-                 }),
+                 },
                  Driver::Click(IDCANCEL)});
         }
     }
@@ -260,8 +256,8 @@ TEST_F(ImportExportTest, ImportingOverTheOpenListReplacesItOnlyAfterOk) {
     {
         CRecordingMessageBoxes boxes({IDCANCEL});
         EXPECT_EQ(Run(IDD_IMPORT, -1,
-                      {ChooseKind(IDC_IMPORT_KIND, kChromiumKind), SetText(IDC_EXCHANGE_PATH, source),
-                       SetText(IDC_NEW_LIST_PATH, pathA), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
+                      {ChooseKind(IDC_IMPORT_KIND, kChromiumKind), Driver::SetText(IDC_EXCHANGE_PATH, source),
+                       Driver::SetText(IDC_NEW_LIST_PATH, pathA), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
                   IDCANCEL);
         ASSERT_EQ(boxes.Shown().size(), 1u);
         EXPECT_EQ(boxes.Shown()[0].caption, "Overwrite?");
@@ -296,14 +292,12 @@ TEST_F(ImportExportTest, EachKindExportsTheListChosenInTheDialogAfterItsQuestion
         SCOPED_TRACE(c.output);
         CRecordingMessageBoxes boxes(c.answers);
         const std::string before = ReadFile(Path("out.htm"));
-        std::vector<Driver::Step> script = {ChooseKind(IDC_EXPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.output),
+        std::vector<Driver::Step> script = {ChooseKind(IDC_EXPORT_KIND, c.kind), Driver::SetText(IDC_EXCHANGE_PATH, c.output),
                                             Driver::Click(IDC_EXPORT_LIST)};
         if (c.written.empty()) script.push_back(Driver::Click(IDCANCEL));
         EXPECT_EQ(Run(IDD_EXPORT, 1, script), c.written.empty() ? IDCANCEL : IDOK);
         EXPECT_EQ(app->Settings().Lists.CurrentList, 1);  // the list chosen was opened
-        std::vector<std::string> captions;
-        for (const ShownBox& box : boxes.Shown()) captions.push_back(box.caption);
-        EXPECT_EQ(captions, c.captions);
+        EXPECT_EQ(boxes.Captions(), c.captions);
         if (c.written.empty())
             EXPECT_EQ(ReadFile(Path("out.htm")), before);
         else
@@ -338,8 +332,8 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
         SCOPED_TRACE(c.source + " -> " + c.target);
         CRecordingMessageBoxes boxes(c.answers);
         EXPECT_EQ(Run(IDD_IMPORT, -1,
-                      {ChooseKind(IDC_IMPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.source),
-                       SetText(IDC_NEW_LIST_PATH, c.target), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
+                      {ChooseKind(IDC_IMPORT_KIND, c.kind), Driver::SetText(IDC_EXCHANGE_PATH, c.source),
+                       Driver::SetText(IDC_NEW_LIST_PATH, c.target), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
                   IDCANCEL);
         ASSERT_FALSE(boxes.Shown().empty());
         EXPECT_EQ(boxes.Shown().back().caption, c.caption);

@@ -57,16 +57,6 @@ win::UniqueFile HoldOpen(const std::string& path) {
                                          FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-Driver::Step SetText(int id, std::string text) {
-    return [id, text](HWND dialog) { ::SetDlgItemTextA(dialog, id, text.c_str()); };
-}
-
-std::vector<std::string> Captions(const CRecordingMessageBoxes& boxes) {
-    std::vector<std::string> captions;
-    for (const ShownBox& box : boxes.Shown()) captions.push_back(box.caption);
-    return captions;
-}
-
 class SetupTest : public ::testing::Test {
 protected:
     SetupTest() {
@@ -156,7 +146,7 @@ TEST_F(SetupTest, AFirstSetupInstallsEverythingAndOffersToStartTheMovedProgram) 
                                   Driver::Click(IDOK)});
     EXPECT_FALSE(outcome.cancelled);
     EXPECT_TRUE(outcome.endProgram);
-    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "Launch?"}));
+    EXPECT_EQ(boxes.Captions(), (std::vector<std::string>{"Create folder?", "Launch?"}));
     const std::string program = installed + "Vellinor.exe";
     // The program files moved; the help file this copy lacks ("VellinIE.dll") was skipped silently.
     EXPECT_EQ(ReadFile(program), "setup.exe");
@@ -226,10 +216,10 @@ TEST_F(SetupTest, ANewListFolderTakesTheListsOfTheOldOneAskingBeforeOverwriting)
     AddList("Elsewhere", elsewhere + "Elsewhere.txt");
     // no shortcuts: go on; overwrite: yes; overwrite: no; the missing list: drop it
     CRecordingMessageBoxes boxes{IDNO, IDYES, IDNO, IDNO};
-    SetupOutcome outcome = Setup({SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
+    SetupOutcome outcome = Setup({Driver::SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
     EXPECT_FALSE(outcome.cancelled);
     EXPECT_FALSE(outcome.endProgram);
-    EXPECT_EQ(Captions(boxes),
+    EXPECT_EQ(boxes.Captions(),
               (std::vector<std::string>{"Information Missing?", "Overwrite?", "Overwrite?", "File Error"}));
     EXPECT_EQ(boxes.Shown()[1].text, "Do you want to overwrite\n" + newFolder + "Overwrites.txt\nwith " +
                                          installed + "Overwrites.txt ?\n(Otherwise both lists will be left as they are.)");
@@ -255,7 +245,7 @@ TEST_F(SetupTest, AListFileThatCannotMoveStaysWhereItWasWithItsMessage) {
     ASSERT_LE(ListPath(1).size(), 255u);
     win::UniqueFile held = HoldOpen(ListPath(0));
     CRecordingMessageBoxes boxes{IDNO, IDOK, IDOK};
-    Setup({SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
+    Setup({Driver::SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
     ASSERT_EQ(boxes.Shown().size(), 3u);
     EXPECT_EQ(boxes.Shown()[1].text.rfind("Sorry, but I cannot move list file:\n" + installed + "Held.txt\n", 0), 0u);
     EXPECT_NE(boxes.Shown()[2].text.find(longName), std::string::npos);
@@ -274,7 +264,7 @@ TEST_F(SetupTest, AListFileThatCannotMoveStaysWhereItWasWithItsMessage) {
 
 TEST_F(SetupTest, AListFolderEqualToTheProgramFolderIsTheProgramFolder) {
     CRecordingMessageBoxes boxes{IDNO, IDYES, IDNO};  // no shortcuts, go on; create the folder; no launch
-    Setup({SetText(IDC_SETUP_LIST_FOLDER, installed), Driver::Click(IDOK)});
+    Setup({Driver::SetText(IDC_SETUP_LIST_FOLDER, installed), Driver::Click(IDOK)});
     EXPECT_EQ(settings.ListFolder, installed);
     EXPECT_EQ(settings.StoredListFolder(), ".\\");
     EXPECT_EQ(ListPath(0), installed + "Sample URL List.txt");
@@ -293,16 +283,16 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
         std::vector<std::string> captions;
         bool holdProgram = false;
     } cases[] = {
-        {"missing drive", {desktop, SetText(IDC_SETUP_APP_FOLDER, std::string(1, missingDrive) + ":\\Vellinor")},
+        {"missing drive", {desktop, Driver::SetText(IDC_SETUP_APP_FOLDER, std::string(1, missingDrive) + ":\\Vellinor")},
          {IDYES, IDOK}, {"Create folder?", "Folder doesn't exist"}},
-        {"no write rights", {desktop, SetText(IDC_SETUP_APP_FOLDER, "Z:\\proc\\Vellinor")}, {IDYES, IDOK},
+        {"no write rights", {desktop, Driver::SetText(IDC_SETUP_APP_FOLDER, "Z:\\proc\\Vellinor")}, {IDYES, IDOK},
          {"Create folder?", "Error"}},
         {"program file held open", {desktop}, {IDCANCEL}, {"Installation Interrupted"}, true},
         {"missing Start Menu folder",
-         {Driver::Click(IDC_SETUP_START_MENU), SetText(IDC_SETUP_START_MENU_FOLDER, root.Path() + "No\\Programs")},
+         {Driver::Click(IDC_SETUP_START_MENU), Driver::SetText(IDC_SETUP_START_MENU_FOLDER, root.Path() + "No\\Programs")},
          {IDNO}, {"Create folder?"}},
-        {"no program folder", {desktop, SetText(IDC_SETUP_APP_FOLDER, "")}, {IDOK}, {"Information Missing"}},
-        {"no Start Menu folder", {Driver::Click(IDC_SETUP_START_MENU), SetText(IDC_SETUP_START_MENU_FOLDER, "")},
+        {"no program folder", {desktop, Driver::SetText(IDC_SETUP_APP_FOLDER, "")}, {IDOK}, {"Information Missing"}},
+        {"no Start Menu folder", {Driver::Click(IDC_SETUP_START_MENU), Driver::SetText(IDC_SETUP_START_MENU_FOLDER, "")},
          {IDOK}, {"Information Missing"}},
     };
     for (Case& c : cases) {
@@ -312,7 +302,7 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
         c.steps.push_back(Driver::Click(IDOK));
         c.steps.push_back(Driver::Click(IDCANCEL));
         EXPECT_TRUE(Setup(c.steps).cancelled) << c.what;
-        EXPECT_EQ(Captions(boxes), c.captions) << c.what;
+        EXPECT_EQ(boxes.Captions(), c.captions) << c.what;
         EXPECT_FALSE(registry.Open(Root::kCurrentUser, kMainKey)) << c.what;
         EXPECT_FALSE(Exists(Shortcut(0))) << c.what;
         EXPECT_TRUE(Exists(download + "setup.exe")) << c.what;
@@ -324,7 +314,7 @@ TEST_F(SetupTest, AnOldProgramFileThatCannotBeDeletedIsAskedAboutAndKept) {
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     CRecordingMessageBoxes boxes{IDYES, IDCANCEL, IDNO};  // create the folder; keep the old file; no launch
     EXPECT_FALSE(Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)}).cancelled);
-    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "File Error", "Launch?"}));
+    EXPECT_EQ(boxes.Captions(), (std::vector<std::string>{"Create folder?", "File Error", "Launch?"}));
     EXPECT_NE(boxes.Shown()[1].text.find(download + "ReadMe.txt"), std::string::npos);
     EXPECT_TRUE(Exists(download + "ReadMe.txt"));
     EXPECT_TRUE(Exists(installed + "ReadMe.txt"));
@@ -334,7 +324,7 @@ TEST_F(SetupTest, AShellExtensionThatIsThereButCannotBeLoadedIsReported) {
     WriteFile(download + "VellinIE.dll", "not a library");
     CRecordingMessageBoxes boxes{IDYES, IDOK, IDNO};  // create the folder; the extension; no launch
     Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)});
-    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "Message", "Launch?"}));
+    EXPECT_EQ(boxes.Captions(), (std::vector<std::string>{"Create folder?", "Message", "Launch?"}));
     EXPECT_EQ(boxes.Shown()[1].text.rfind("A file that URL uses (VellinIE.dll) seems to be missing.", 0), 0u);
 }
 
@@ -383,7 +373,7 @@ TEST_F(InstalledTest, AFullUninstallRemovesFilesShortcutsAndSettings) {
                                    EXPECT_TRUE(::IsDlgButtonChecked(dialog, box)) << box;
                            },
                            Driver::Click(IDOK)}));
-    EXPECT_EQ(Captions(boxes), std::vector<std::string>{"Final Step"});
+    EXPECT_EQ(boxes.Captions(), std::vector<std::string>{"Final Step"});
     for (const char* name : {"Vellinor.exe", "ReadMe.txt", "Vellin.chm"}) EXPECT_FALSE(Exists(installed + name)) << name;
     EXPECT_FALSE(Exists(Shortcut(0)));
     EXPECT_FALSE(Exists(Shortcut(3)));
@@ -405,13 +395,8 @@ TEST_F(InstalledTest, CancellingUninstallChangesNothing) {
 
 TEST_F(SetupTest, EachDialogHasItsPictureAndItsHelpTopic) {
     CRecordingHelpViewer help;
-    const auto picture = [](const char* name) {
-        return [name](HWND dialog) {
-            if (CanTakePictures()) EXPECT_TRUE(SaveWindowPicture(dialog, name)) << name;
-        };
-    };
-    Setup({picture("setup-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
-    Uninstall({picture("uninstall-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
+    Setup({Driver::Picture("setup-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
+    Uninstall({Driver::Picture("uninstall-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
     EXPECT_EQ(help.Topics(), (std::vector<std::string>{help_topic::kSetup, help_topic::kSetup}));
 }
 

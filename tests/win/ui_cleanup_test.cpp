@@ -167,11 +167,6 @@ protected:
         driver.ServeEveryOwner();
         ::SendMessageA(window.Handle(), WM_COMMAND, ID_CHECK_LINKS, 0);
     }
-    static Driver::Step Picture(const char* name) {
-        return [name](HWND dialog) {
-            if (CanTakePictures()) EXPECT_TRUE(SaveWindowPicture(dialog, name)) << name;
-        };
-    }
     // The summary's lines, cell by cell.
     static std::vector<std::vector<std::string>> Rows(HWND dialog) {
         const HWND list = ::GetDlgItem(dialog, IDC_LINK_SUMMARY_LIST);
@@ -207,7 +202,7 @@ TEST_F(LinkCheckTest, SummaryListsDeadAndMovedLinksAndUpdatesMovedOnesOnlyWhenAs
         std::string summary;
         std::vector<std::vector<std::string>> rows;
         CheckLinks(*window, {Driver::Await([](HWND dialog) { return ::GetDlgItem(dialog, IDC_LINK_SUMMARY_LIST); }),
-                             Picture("link_check_summary"),
+                             Driver::Picture("link_check_summary"),
                              [&](HWND dialog) {
                                  summary = win::WindowText(::GetDlgItem(dialog, IDC_LINK_SUMMARY_TEXT));
                                  rows = Rows(dialog);
@@ -241,7 +236,7 @@ TEST_F(LinkCheckTest, CancelInTheMiddleReturnsAtOnceWithNothingChanged) {
                              return win::WindowText(::GetDlgItem(dialog, IDC_LINK_PROGRESS_TEXT)) ==
                                     "Checked 2 of 8 links ...";
                          }),
-                         Picture("link_check_progress"),
+                         Driver::Picture("link_check_progress"),
                          [&](HWND dialog) {
                              cancelledAt = ::GetTickCount64();
                              Driver::Click(IDCANCEL)(dialog);
