@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
 #include "browser_test_support.h"
@@ -14,32 +13,10 @@ bool WaitUntil(const std::function<bool()>& done, DWORD boundMs) {
     return browser_test::WaitUntil(done, boundMs);
 }
 
-bool WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-    return static_cast<bool>(file.flush());
-}
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 long long FileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-std::vector<std::string> FileNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    const HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 namespace {

@@ -26,13 +26,13 @@ bool WaitUntil(const std::function<bool()>& done, DWORD boundMs = kBoundMs);
 
 // Where the tests, vellinor.exe and the stand-in browsers lie; file bytes.
 using browser_test::ProgramFolder;
-using browser_test::ReadFile;
-bool WriteFile(const std::string& path, const std::string& bytes);
-bool Exists(const std::string& path);
+using test_files::Exists;
+using test_files::ReadFile;
+using test_files::WriteFile;
 // The size without opening the file (-1: none). A file the program may be
 // replacing is watched this way: a reader holding it open makes the save fail.
 long long FileSize(const std::string& path);
-std::vector<std::string> FileNames(const std::string& folder);  // sorted, without "." and ".."
+using test_files::FileNames;
 
 // --- reading windows of another process --------------------------------
 std::string Text(HWND window);

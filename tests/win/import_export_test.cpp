@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +16,7 @@
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
+#include "test_files.h"
 #include "window_picture.h"
 #include "win/window_text.h"
 
@@ -30,17 +29,9 @@ const char kListA[] = "<1>Alpha\n<2>One\nhttp://a/1\tA1\n";
 const char kListB[] = "<1>Gamma\n<2>Three\nhttp://b/3\tB3\n";
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test_files::FileNames;
+using test_files::ReadFile;
+using test_files::WriteFile;
 
 std::string Shortcut(const std::string& url) { return "[InternetShortcut]\r\nURL=" + url + "\r\n"; }
 
@@ -132,11 +123,6 @@ protected:
         for (int item = list.First(); item != 0; item = list.Next(item))
             if (list.Level(item) == kTitle) titles.emplace_back(list.DisplayName(item));
         return titles;
-    }
-    std::vector<std::string> FilesInFolder() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.Path())) names.push_back(entry.path().filename().string());
-        return names;
     }
 
     registry_test::ScratchFolder folder;
@@ -327,7 +313,7 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
         {kFirefoxJsonKind, Path("firefox.json"), "Q:\\new.txt", {IDOK}, "Folder doesn't exist"},
         {kFirefoxJsonKind, Path("firefox.json"), Path("taken.txt"), {IDOK, IDOK}, "Import Failed"},
     };
-    const std::vector<std::string> files = FilesInFolder();
+    const std::vector<std::string> files = FileNames(folder.Path());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source + " -> " + c.target);
         CRecordingMessageBoxes boxes(c.answers);
@@ -338,7 +324,7 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
         ASSERT_FALSE(boxes.Shown().empty());
         EXPECT_EQ(boxes.Shown().back().caption, c.caption);
     }
-    EXPECT_EQ(FilesInFolder(), files);
+    EXPECT_EQ(FileNames(folder.Path()), files);
     EXPECT_EQ(ReadFile(pathA), kListA);
     EXPECT_EQ(app->Settings().Lists.Count(), 2);
 }

@@ -4,9 +4,7 @@
 // registry, so the tests share nothing and leave nothing behind.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "app/settings/app_settings.h"
 #include "app/setup_runs.h"
@@ -19,6 +17,7 @@
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
+#include "test_files.h"
 #include "win/handles.h"
 #include "win/window_text.h"
 #include "window_picture.h"
@@ -33,17 +32,9 @@ constexpr char kEntryKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Unin
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kShellFolderNames[] = {"Desktop", "AppData", "Startup", "Programs", "Personal"};
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void WriteFile(const std::string& path, const std::string& content = "stand-in") {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ostringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
-}
+using test_files::Exists;
+using test_files::ReadFile;
+using test_files::WriteFile;
 
 // Made when missing; the path comes back as given (without a trailing backslash).
 std::string Folder(const std::string& path) {
@@ -93,7 +84,7 @@ protected:
     // What a completed installation into `installed` leaves, for the runs after it.
     void Installed() {
         Folder(installed.substr(0, installed.size() - 1));
-        WriteFile(installed + "Vellinor.exe");
+        WriteFile(installed + "Vellinor.exe", "stand-in");
         settings.ProgramPath = installed + "Vellinor.exe";
         settings.AppFolder = installed;
         settings.ListFolder = installed;
