@@ -1,10 +1,10 @@
 #include "e2e_driver.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 
 #include "browser_test_support.h"
+#include "win/global_text.h"
 #include "window_picture.h"
 
 namespace e2e {
@@ -96,13 +96,8 @@ std::string Text(HWND window) {
 std::string Clipboard(const std::string& format) {
     const UINT id = format.empty() ? CF_TEXT : ::RegisterClipboardFormatA(format.c_str());
     if (!::OpenClipboard(nullptr)) return {};
-    std::string data;
-    if (const HANDLE block = ::GetClipboardData(id)) {
-        if (const auto* bytes = static_cast<const char*>(::GlobalLock(block))) {
-            data.assign(bytes, ::strnlen(bytes, ::GlobalSize(block)));
-            ::GlobalUnlock(block);
-        }
-    }
+    const HANDLE block = ::GetClipboardData(id);
+    std::string data = block ? win::GlobalText(block) : std::string();
     ::CloseClipboard();
     return data;
 }

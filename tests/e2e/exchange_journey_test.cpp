@@ -73,10 +73,6 @@ protected:
         ASSERT_TRUE(program->Answer("successfully exported", IDOK)) << program->Windows();
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
     }
-    void Select(int level, int position) const {
-        SelectEntry(Box(main, level), position);
-        ASSERT_TRUE(WaitUntil([&] { return ListSelection(Box(main, level)) == position; }));
-    }
 
     std::optional<Program> program;
     HWND main = nullptr;
