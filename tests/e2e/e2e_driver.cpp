@@ -163,6 +163,11 @@ void SetText(HWND dialog, int id, const std::string& text) {
 
 void ClickButton(HWND dialog, int id) { ::PostMessageA(Control(dialog, id), BM_CLICK, 0, 0); }
 
+bool Press(HWND dialog, int button) {
+    ClickButton(dialog, button);
+    return WaitUntil([&] { return !::IsWindow(dialog); });
+}
+
 void ClickPicture(HWND dialog, int id) {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(Control(dialog, id)));
 }
@@ -325,9 +330,7 @@ HWND Program::WaitForMessageBox(const std::string& part) const {
 
 bool Program::Answer(const std::string& part, int button) const {
     const HWND box = WaitForMessageBox(part);
-    if (!box) return false;
-    ClickButton(box, button);
-    return WaitUntil([&] { return !::IsWindow(box); });
+    return box && Press(box, button);
 }
 
 bool Program::ChooseFile(const std::string& caption, const std::string& path) const {
@@ -335,8 +338,7 @@ bool Program::ChooseFile(const std::string& caption, const std::string& path) co
     const HWND dialog = WaitForDialog(caption);
     if (!dialog) return false;
     SetText(dialog, kFileNameCombo, path);
-    ClickButton(dialog, IDOK);
-    return WaitUntil([&] { return !::IsWindow(dialog); });
+    return Press(dialog, IDOK);
 }
 
 std::string Program::Windows() const {
@@ -352,13 +354,17 @@ void Program::RequestClose() const { ::PostMessageA(Hidden(), WM_CLOSE, 0, 0); }
 
 bool Program::Close() const {
     RequestClose();
-    DWORD code = 1;
-    return Ended(code) && code == 0;
+    return EndedWithCode0();
 }
 
 bool Program::Ended(DWORD& code, DWORD boundMs) const {
     if (::WaitForSingleObject(process_.Get(), boundMs) != WAIT_OBJECT_0) return false;
     return ::GetExitCodeProcess(process_.Get(), &code) != FALSE;
+}
+
+bool Program::EndedWithCode0() const {
+    DWORD code = 1;
+    return Ended(code) && code == 0;
 }
 
 void Program::Kill() const {

@@ -58,6 +58,8 @@ void PostCommand(HWND window, int id);
 void SetText(HWND dialog, int id, const std::string& text);
 // A push button of a dialog or message box (BM_CLICK, posted).
 void ClickButton(HWND dialog, int id);
+// That button pressed; true once the dialog or message box is gone.
+bool Press(HWND dialog, int button);
 // A picture button (a static that notifies its clicks), posted.
 void ClickPicture(HWND dialog, int id);
 // A press and release of the left button in the middle of `control`:
@@ -129,6 +131,7 @@ public:
     // The close request; true when the program ended with exit code 0.
     bool Close() const;
     bool Ended(DWORD& code, DWORD boundMs = kBoundMs) const;
+    bool EndedWithCode0() const;
     void Kill() const;
 
     // The process of a running program's hidden window, 0 when there is none.

@@ -30,11 +30,10 @@ protected:
         StartFakeBrowser(kService);
         if (HasFatalFailure()) return;
         WriteFile(Path("Daily.txt"), "<1>News\n<2>Daily\nhttp://one.example/\tOne\n");
-        StoreSettings({"Daily"}, kViewRegular, [&](CAppSettings& s) {
+        StartProgram({"Daily"}, kViewRegular, [&](CAppSettings& s) {
             s.ListFolder = folder.Path();
             UseFakeBrowser(s, kService);
         });
-        main = program.emplace().WaitForMain();
         ASSERT_TRUE(main);
     }
 
@@ -57,8 +56,7 @@ protected:
         const HWND dialog = FillImport(kind, source, listName);
         ASSERT_TRUE(dialog) << program->Windows();
         if (!picture.empty()) Screenshot(dialog, picture);
-        ClickButton(dialog, IDC_IMPORT_LIST);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); })) << program->Windows();
+        ASSERT_TRUE(Press(dialog, IDC_IMPORT_LIST)) << program->Windows();
         ASSERT_TRUE(WaitUntil([&] { return Text(main) == listName + " - Vellinor"; })) << Text(main);
     }
     // The open list written out through the Export dialog, its questions answered.
@@ -73,9 +71,6 @@ protected:
         ASSERT_TRUE(program->Answer("successfully exported", IDOK)) << program->Windows();
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
     }
-
-    std::optional<Program> program;
-    HWND main = nullptr;
 };
 
 // What a list holds without its separators.
@@ -177,11 +172,9 @@ TEST_F(ExchangeJourney, AFileThatIsNoBookmarkFileIsRefusedAndCreatesNothing) {
     const HWND failed = program->WaitForMessageBox("An error occurred which stopped the import");
     ASSERT_TRUE(failed) << program->Windows();
     Screenshot(failed, "exchange-import-failed");
-    ClickButton(failed, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(failed); }));
+    ASSERT_TRUE(Press(failed, IDOK));
     EXPECT_TRUE(IsShown(dialog)) << "the dialog stays for another try";
-    ClickButton(dialog, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    ASSERT_TRUE(Press(dialog, IDCANCEL));
 
     EXPECT_EQ(FileNames(folder.Path()), files);
     EXPECT_EQ(Text(main), "Daily - Vellinor");

@@ -164,9 +164,7 @@ TEST_F(SetupJourney, SetupInstallsOpensTheSampleListAndUninstallTakesItAway) {
         Screenshot(prefs, "setup-preferences");
         ClickButton(prefs, IDOK);
         ASSERT_TRUE(setup.Answer("Would you like to launch Vellinor now?", IDYES)) << setup.Windows();
-        DWORD code = 1;
-        ASSERT_TRUE(setup.Ended(code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(setup.EndedWithCode0());
     }
     {
         DWORD started = 0;
@@ -215,9 +213,7 @@ TEST_F(SetupJourney, SetupInstallsOpensTheSampleListAndUninstallTakesItAway) {
     ASSERT_TRUE(dialog) << uninstall.Windows();
     ClickButton(dialog, IDOK);
     ASSERT_TRUE(uninstall.Answer("To complete the uninstallation", IDOK)) << uninstall.Windows();
-    DWORD code = 1;
-    ASSERT_TRUE(uninstall.Ended(code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(uninstall.EndedWithCode0());
     EXPECT_FALSE(maker.Exists());
     EXPECT_FALSE(EntryValue("UninstallString"));
     EXPECT_FALSE(Exists(desktop + "\\Vellinor.lnk"));

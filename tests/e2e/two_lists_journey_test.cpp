@@ -18,8 +18,7 @@ protected:
                   "<1>Reading\n<2>Blogs\nhttp://a1.example/\tA one\nhttp://a2.example/\tA two\n"
                   "http://a3.example/\tA three\n");
         WriteFile(Path("Inbox.txt"), "<1>Inbox\n<2>New\nhttp://b1.example/\tB one\n<2>Later\n");
-        StoreSettings({"Reading", "Inbox"}, kViewOrganize);
-        main = program.emplace().WaitForMain();
+        StartProgram({"Reading", "Inbox"}, kViewOrganize);
     }
 
     void Mark(int title, const std::string& status) {
@@ -39,9 +38,6 @@ protected:
         }
         ASSERT_TRUE(WaitUntil([&] { return ListTexts(Box(main, kCategory)) == Lines{category}; }));
     }
-
-    std::optional<Program> program;  // started once the settings are stored
-    HWND main = nullptr;
 };
 
 TEST_F(TwoListsJourney, MarkedTitlesGoAcrossAndBothListsAreSavedAtTheExitPrompt) {
@@ -73,9 +69,7 @@ TEST_F(TwoListsJourney, MarkedTitlesGoAcrossAndBothListsAreSavedAtTheExitPrompt)
     program->RequestClose();
     ASSERT_TRUE(program->Answer("to URL list 'Inbox' before exiting", IDYES));
     ASSERT_TRUE(program->Answer("to URL list 'Reading' before exiting", IDYES));
-    DWORD code = 1;
-    ASSERT_TRUE(program->Ended(code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(program->EndedWithCode0());
 
     EXPECT_EQ(Outline(Path("Reading.txt")), (Lines{"Reading", " Blogs", "  A one"}));
     EXPECT_EQ(Outline(Path("Inbox.txt")),
