@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <string>
 
 #include "e2e_journey.h"

@@ -4,7 +4,6 @@
 // and in the frontmost browser window, their Last Visited time kept, and
 // copied to the clipboard.
 #include <memory>
-#include <optional>
 
 #include "e2e_journey.h"
 #include "model/title_text.h"

@@ -4,8 +4,6 @@
 // name are typed in the note window. The file on disk is byte
 // for byte what the list model writes after the same steps, and so is a copy
 // saved through the file dialog.
-#include <optional>
-
 #include "e2e_journey.h"
 #include "model/title_text.h"
 #include "model/url_list_file.h"

@@ -7,7 +7,6 @@
 // and creates nothing.
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <utility>
 
 #include "dialogs/import_export_dlg.h"

@@ -2,7 +2,6 @@
 // save that the disk refuses, and the program killed in the middle of saving
 // a large list. The list file on disk is never harmed.
 #include <cstdio>
-#include <optional>
 #include <random>
 
 #include "e2e_journey.h"

@@ -1,8 +1,6 @@
 // Two lists in the Organize view: titles marked in one are duplicated and
 // moved into the other, a title is aliased, Ctrl+2 and Ctrl+Tab go back and
 // forth (saving at the prompt), and both lists are saved at the exit prompt.
-#include <optional>
-
 #include "e2e_journey.h"
 #include "resource.h"
 
