@@ -296,6 +296,10 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     WriteFile(Path("truncated.json"), std::string(kChromium).substr(0, 60));
     WriteFile(Path("binary.json"), std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     WriteFile(Path("firefox.json"), kFirefox);
+    // Cut short and filled up with zeros and garbage, as a crash while it was written leaves it.
+    std::string broken = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookm" + std::string(4096, '\0');
+    for (int byte = 0; byte < 4096; ++byte) broken += static_cast<char>(byte * 167 % 256);
+    WriteFile(Path("broken.html"), broken);
     fs::create_directories(Path("taken.txt"));  // a folder where the new list would go
     struct Case {
         int kind;
@@ -307,6 +311,7 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     const Case cases[] = {
         {kChromiumKind, Path("truncated.json"), Path("new.txt"), {IDOK}, "Import Failed"},
         {kFirefoxJsonKind, Path("binary.json"), Path("new.txt"), {IDOK}, "Import Failed"},
+        {kNetscapeKind, Path("broken.html"), Path("new.txt"), {IDOK}, "Import Failed"},
         {kChromiumKind, Path("firefox.json"), Path("new.txt"), {IDOK}, "Import Failed"},
         {kNetscapeKind, "Q:\\gone\\bookmarks.html", Path("new.txt"), {IDOK}, "File Error"},
         {kFavoritesKind, "Q:\\gone\\Favorites", Path("new.txt"), {IDOK}, "Folder doesn't exist"},
@@ -327,6 +332,7 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     EXPECT_EQ(FileNames(folder.Path()), files);
     EXPECT_EQ(ReadFile(pathA), kListA);
     EXPECT_EQ(app->Settings().Lists.Count(), 2);
+    EXPECT_TRUE(app->Settings().BookmarkFilePath.empty());
 }
 
 TEST_F(ImportExportTest, AnImportOfMoreItemsThanAListHoldsSaysSoBeforeItOpensReadOnly) {
