@@ -131,7 +131,7 @@ public:
     // The close request; true when the program ended with exit code 0.
     bool Close() const;
     bool Ended(DWORD& code, DWORD boundMs = kBoundMs) const;
-    bool EndedWithCode0() const;
+    bool EndedWithCode0() const;  // by itself, within kBoundMs
     void Kill() const;
 
     // The process of a running program's hidden window, 0 when there is none.

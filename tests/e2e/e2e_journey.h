@@ -32,7 +32,7 @@ protected:
         ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     }
     ~Journey() override {
-        program.reset();
+        program.reset();  // a run still going could write the backup again
         DeleteSettingsBackup();
     }
 
