@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <string>
 
 #include "e2e_journey.h"
@@ -52,14 +51,12 @@ class AppDragDropTest : public Journey {
 protected:
     void SetUp() override {
         WriteFile(Path("Sample.txt"), "<1>News\n<2>Daily\nhttp://news\tNews\n");
-        StoreSettings({"Sample"}, kViewRegular);
-        app_.emplace();
-        ASSERT_TRUE(*app_);
-        main_ = app_->WaitForMain();
-        ASSERT_NE(main_, nullptr);
-        ::SetWindowPos(main_, nullptr, kMainWindowAt.x, kMainWindowAt.y, 0, 0,
+        StartProgram({"Sample"}, kViewRegular);
+        ASSERT_TRUE(*program);
+        ASSERT_NE(main, nullptr);
+        ::SetWindowPos(main, nullptr, kMainWindowAt.x, kMainWindowAt.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        titles_ = ::GetDlgItem(main_, IDC_TITLE_LIST);
+        titles_ = ::GetDlgItem(main, IDC_TITLE_LIST);
         ASSERT_NE(titles_, nullptr);
     }
     void TearDown() override {
@@ -70,12 +67,10 @@ protected:
     int TitleCount() const { return static_cast<int>(::SendMessageW(titles_, LB_GETCOUNT, 0, 0)); }
     RECT MainWindowRect() const {
         RECT frame{};
-        ::GetWindowRect(main_, &frame);
+        ::GetWindowRect(main, &frame);
         return frame;
     }
 
-    std::optional<Program> app_;  // killed when the test ends
-    HWND main_ = nullptr;
     HWND titles_ = nullptr;
 };
 
@@ -94,14 +89,14 @@ TEST_F(AppDragDropTest, ALinkDraggedOntoTheTitlesColumnBecomesANewTitle) {
 
     // The drop opened a new title with the link's URL and name; adding it
     // puts it in the column.
-    EXPECT_EQ(ControlText(main_, IDC_URL), "http://example.org/dropped");
-    EXPECT_EQ(ControlText(main_, IDC_TITLE_NAME), "Dropped page");
-    const HWND add = ::GetDlgItem(main_, IDC_NEW_TITLE);
-    ::SendMessageW(main_, WM_COMMAND, MAKEWPARAM(IDC_NEW_TITLE, BN_CLICKED), reinterpret_cast<LPARAM>(add));
+    EXPECT_EQ(ControlText(main, IDC_URL), "http://example.org/dropped");
+    EXPECT_EQ(ControlText(main, IDC_TITLE_NAME), "Dropped page");
+    const HWND add = ::GetDlgItem(main, IDC_NEW_TITLE);
+    ::SendMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_NEW_TITLE, BN_CLICKED), reinterpret_cast<LPARAM>(add));
     ASSERT_EQ(TitleCount(), titles + 1);
     const std::vector<std::string> listed = ListTexts(titles_);
     EXPECT_NE(std::find(listed.begin(), listed.end(), "Dropped page"), listed.end());
-    Screenshot(main_, "link_dropped_on_titles");
+    Screenshot(main, "link_dropped_on_titles");
 }
 
 TEST_F(AppDragDropTest, ATitleDraggedOutArrivesInAnotherProgramWithItsThreeFormats) {
@@ -118,15 +113,15 @@ TEST_F(AppDragDropTest, ATitleDraggedOutArrivesInAnotherProgramWithItsThreeForma
     const auto captured = [&] {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
-        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main_, nullptr), &info) ? info.hwndCapture : nullptr;
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndCapture : nullptr;
     };
     const auto caption = [&] { return Text(targetWindow); };
 
     // Press on the first title: the column follows the pointer until it
     // leaves the window, then the drag loop takes the pointer over. Either
     // captures the mouse, which holds only in the foreground window.
-    ::SetForegroundWindow(main_);
-    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main_; }));
+    ::SetForegroundWindow(main);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }));
     const LRESULT entryHeight = ::SendMessageW(titles_, LB_GETITEMHEIGHT, 0, 0);
     POINT press = {12, static_cast<LONG>(entryHeight / 2)};
     ::ClientToScreen(titles_, &press);
@@ -139,9 +134,7 @@ TEST_F(AppDragDropTest, ATitleDraggedOutArrivesInAnotherProgramWithItsThreeForma
     const bool entered = WaitUntil([&] { return caption() == "entered"; });
     input_steps::Button(MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(entered);
-    DWORD code = 1;
-    ASSERT_TRUE(target.Ended(code));
-    EXPECT_EQ(code, 0u) << "no drop";
+    ASSERT_TRUE(target.EndedWithCode0()) << "no drop";
 
     const DropReport report = ReadDropReport(reportPath);
     EXPECT_NE(report.calls.find("DragEnter keys=1 allowed=5"), std::string::npos) << report.calls;

@@ -31,9 +31,7 @@ TEST_F(AppInstancesTest, ASecondStartBringsTheFirstWindowBackAndEndsByItself) {
     {
         Program second;
         ASSERT_TRUE(second) << second.StartError();
-        DWORD code = 1;
-        ASSERT_TRUE(second.Ended(code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(second.EndedWithCode0());
     }
     EXPECT_TRUE(WaitUntil([&] { return IsShown(main); }));
     EXPECT_EQ(first.Hidden(), hidden);
@@ -51,9 +49,7 @@ TEST_F(AppInstancesTest, ACancelledUninstallEndsWithoutTouchingTheSettings) {
     const HWND dialog = uninstall.WaitForDialog("Uninstall Vellinor");
     ASSERT_TRUE(dialog) << uninstall.Windows();
     ClickButton(dialog, IDCANCEL);
-    DWORD code = 1;
-    ASSERT_TRUE(uninstall.Ended(code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(uninstall.EndedWithCode0());
     EXPECT_EQ(StoredSettings().PreviousProgramPath, "");
 }
 
@@ -63,9 +59,7 @@ TEST_F(AppInstancesTest, ACancelledFirstSetupEndsTheRunAndWritesNothing) {
     const HWND dialog = firstRun.WaitForDialog("Setup Vellinor");
     ASSERT_TRUE(dialog) << firstRun.Windows();
     ClickButton(dialog, IDCANCEL);
-    DWORD code = 1;
-    ASSERT_TRUE(firstRun.Ended(code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(firstRun.EndedWithCode0());
     EXPECT_FALSE(maker.Exists());
 }
 

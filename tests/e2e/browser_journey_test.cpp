@@ -4,7 +4,6 @@
 // and in the frontmost browser window, their Last Visited time kept, and
 // copied to the clipboard.
 #include <memory>
-#include <optional>
 
 #include "e2e_journey.h"
 #include "model/title_text.h"
@@ -23,21 +22,17 @@ protected:
         StartFakeBrowser(kService);
         if (HasFatalFailure()) return;
         WriteFile(Path("Daily.txt"), "<1>News\n<2>Daily\nhttp://one.example/\tOne\n");
-        StoreSettings({"Daily"}, viewMode, [](CAppSettings& s) {
+        StartProgram({"Daily"}, viewMode, [](CAppSettings& s) {
             s.Lists.entries[0].start = "0,0,0";
             UseFakeBrowser(s, kService);
             s.Options.UseTray = true;
             s.AppHotKey = 0x0600 | kAppKey;  // Control+Alt
             s.FetchHotKey = 0x0600 | kFetchKey;
         });
-        main = program.emplace().WaitForMain();
         ASSERT_TRUE(main);
     }
     bool Hidden() const { return !IsShown(main) && !IsShown(program->Hidden()); }
     static bool HotKey(WORD key) { return Chord(nullptr, {VK_CONTROL, VK_MENU, key}); }
-
-    std::optional<Program> program;
-    HWND main = nullptr;
 };
 
 TEST_F(BrowserJourney, TheTrayTheHotKeysAndASecondStartCallTheProgramUp) {
@@ -59,12 +54,7 @@ TEST_F(BrowserJourney, TheTrayTheHotKeysAndASecondStartCallTheProgramUp) {
 
     ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return Hidden(); }));
-    {
-        Program second;
-        DWORD code = 1;
-        ASSERT_TRUE(second.Ended(code));
-        EXPECT_EQ(code, 0u);
-    }
+    ASSERT_TRUE(Program().EndedWithCode0()) << "a second start hands over and ends";
     EXPECT_TRUE(WaitUntil([&] { return IsShown(main); }));
     EXPECT_TRUE(program->Close());
     EXPECT_EQ(Outline(Path("Daily.txt")), (std::vector<std::string>{"News", " Daily", "  One"}))

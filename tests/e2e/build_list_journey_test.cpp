@@ -4,8 +4,6 @@
 // name are typed in the note window. The file on disk is byte
 // for byte what the list model writes after the same steps, and so is a copy
 // saved through the file dialog.
-#include <optional>
-
 #include "e2e_journey.h"
 #include "model/title_text.h"
 #include "model/url_list_file.h"
@@ -118,25 +116,19 @@ protected:
         }
         EXPECT_TRUE(WaitUntil([&] { return ListTexts(box) != before; })) << "step " << step.kind;
     }
-
-    std::optional<Program> program;  // the first run
 };
 
 TEST_F(BuildListJourney, WhatIsTypedInPlaceIsSavedAsTheModelWritesItAndComesBack) {
     const std::string listPath = Path("Built.txt");
     ASSERT_TRUE(WriteFile(listPath, ""));
-    StoreSettings({"Built"}, kViewOrganize);
-    {
-        const HWND main = program.emplace().WaitForMain();
-        ASSERT_TRUE(main);
-        for (const Step& step : kSteps) ASSERT_NO_FATAL_FAILURE(Do(main, step));
-        EXPECT_EQ(ListTexts(Box(main, kTitle)),
-                  (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
-        Screenshot(main, "build-list-typed");
-        ASSERT_TRUE(Chord(main, {VK_CONTROL, 'S'}));
-        ASSERT_TRUE(WaitUntil([&] { return FileSize(listPath) > 0; }));
-        ASSERT_TRUE(program->Close());
-    }
+    StartProgram({"Built"}, kViewOrganize);
+    ASSERT_TRUE(main);
+    for (const Step& step : kSteps) ASSERT_NO_FATAL_FAILURE(Do(main, step));
+    EXPECT_EQ(ListTexts(Box(main, kTitle)), (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
+    Screenshot(main, "build-list-typed");
+    ASSERT_TRUE(Chord(main, {VK_CONTROL, 'S'}));
+    ASSERT_TRUE(WaitUntil([&] { return FileSize(listPath) > 0; }));
+    ASSERT_TRUE(program->Close());
     registry_test::ScratchFolder expected;
     EXPECT_EQ(ReadFile(listPath), ModelResult(expected.Path() + "Built.txt"));
     const std::string mid = TitleText(listPath, "ftp://mid.example/");
@@ -148,17 +140,17 @@ TEST_F(BuildListJourney, WhatIsTypedInPlaceIsSavedAsTheModelWritesItAndComesBack
     EXPECT_EQ(stored.Lists.entries.at(0).start, "1,0,4");
 
     Program again;
-    const HWND main = again.WaitForMain();
-    ASSERT_TRUE(main);
-    EXPECT_EQ(ListTexts(Box(main, kCategory)), (std::vector<std::string>{"Home", "Work"}));
-    EXPECT_EQ(ListTexts(Box(main, kSubcategory)), (std::vector<std::string>{"Docs", "Tools"}));
-    EXPECT_EQ(ListTexts(Box(main, kTitle)), (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
+    const HWND reopened = again.WaitForMain();
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(ListTexts(Box(reopened, kCategory)), (std::vector<std::string>{"Home", "Work"}));
+    EXPECT_EQ(ListTexts(Box(reopened, kSubcategory)), (std::vector<std::string>{"Docs", "Tools"}));
+    EXPECT_EQ(ListTexts(Box(reopened, kTitle)), (std::vector<std::string>{"Alpha", "Zeta", "", "Beta", "Mid"}));
     const HWND note = again.WaitForDialog("Mid");
     ASSERT_TRUE(note) << "shown as it was left";
     EXPECT_EQ(ControlText(note, IDC_NOTE_TEXT), "Ask for the\r\nspring schedule");
     EXPECT_EQ(ControlText(note, IDC_LOG_IN_NAME), "guest");
-    Screenshot(main, "build-list-again");
-    PostCommand(main, ID_SAVE_COPY);
+    Screenshot(reopened, "build-list-again");
+    PostCommand(reopened, ID_SAVE_COPY);
     ASSERT_TRUE(again.ChooseFile("Save a Copy of 'Built' List", expected.Path() + "Copy.txt")) << again.Windows();
     EXPECT_TRUE(WaitUntil([&] { return FileSize(expected.Path() + "Copy.txt") == FileSize(listPath); }));
     EXPECT_EQ(ReadFile(expected.Path() + "Copy.txt"), ReadFile(listPath));

@@ -1,11 +1,10 @@
 #include "e2e_driver.h"
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
 #include <iterator>
 
 #include "browser_test_support.h"
+#include "win/global_text.h"
 #include "window_picture.h"
 
 namespace e2e {
@@ -14,32 +13,10 @@ bool WaitUntil(const std::function<bool()>& done, DWORD boundMs) {
     return browser_test::WaitUntil(done, boundMs);
 }
 
-bool WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-    return static_cast<bool>(file.flush());
-}
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 long long FileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-std::vector<std::string> FileNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    const HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 namespace {
@@ -119,13 +96,8 @@ std::string Text(HWND window) {
 std::string Clipboard(const std::string& format) {
     const UINT id = format.empty() ? CF_TEXT : ::RegisterClipboardFormatA(format.c_str());
     if (!::OpenClipboard(nullptr)) return {};
-    std::string data;
-    if (const HANDLE block = ::GetClipboardData(id)) {
-        if (const auto* bytes = static_cast<const char*>(::GlobalLock(block))) {
-            data.assign(bytes, ::strnlen(bytes, ::GlobalSize(block)));
-            ::GlobalUnlock(block);
-        }
-    }
+    const HANDLE block = ::GetClipboardData(id);
+    std::string data = block ? win::GlobalText(block) : std::string();
     ::CloseClipboard();
     return data;
 }
@@ -190,6 +162,11 @@ void SetText(HWND dialog, int id, const std::string& text) {
 }
 
 void ClickButton(HWND dialog, int id) { ::PostMessageA(Control(dialog, id), BM_CLICK, 0, 0); }
+
+bool Press(HWND dialog, int button) {
+    ClickButton(dialog, button);
+    return WaitUntil([&] { return !::IsWindow(dialog); });
+}
 
 void ClickPicture(HWND dialog, int id) {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(Control(dialog, id)));
@@ -353,9 +330,7 @@ HWND Program::WaitForMessageBox(const std::string& part) const {
 
 bool Program::Answer(const std::string& part, int button) const {
     const HWND box = WaitForMessageBox(part);
-    if (!box) return false;
-    ClickButton(box, button);
-    return WaitUntil([&] { return !::IsWindow(box); });
+    return box && Press(box, button);
 }
 
 bool Program::ChooseFile(const std::string& caption, const std::string& path) const {
@@ -363,8 +338,7 @@ bool Program::ChooseFile(const std::string& caption, const std::string& path) co
     const HWND dialog = WaitForDialog(caption);
     if (!dialog) return false;
     SetText(dialog, kFileNameCombo, path);
-    ClickButton(dialog, IDOK);
-    return WaitUntil([&] { return !::IsWindow(dialog); });
+    return Press(dialog, IDOK);
 }
 
 std::string Program::Windows() const {
@@ -380,13 +354,17 @@ void Program::RequestClose() const { ::PostMessageA(Hidden(), WM_CLOSE, 0, 0); }
 
 bool Program::Close() const {
     RequestClose();
-    DWORD code = 1;
-    return Ended(code) && code == 0;
+    return EndedWithCode0();
 }
 
 bool Program::Ended(DWORD& code, DWORD boundMs) const {
     if (::WaitForSingleObject(process_.Get(), boundMs) != WAIT_OBJECT_0) return false;
     return ::GetExitCodeProcess(process_.Get(), &code) != FALSE;
+}
+
+bool Program::EndedWithCode0() const {
+    DWORD code = 1;
+    return Ended(code) && code == 0;
 }
 
 void Program::Kill() const {

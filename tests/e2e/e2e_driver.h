@@ -26,13 +26,13 @@ bool WaitUntil(const std::function<bool()>& done, DWORD boundMs = kBoundMs);
 
 // Where the tests, vellinor.exe and the stand-in browsers lie; file bytes.
 using browser_test::ProgramFolder;
-using browser_test::ReadFile;
-bool WriteFile(const std::string& path, const std::string& bytes);
-bool Exists(const std::string& path);
+using test_files::Exists;
+using test_files::ReadFile;
+using test_files::WriteFile;
 // The size without opening the file (-1: none). A file the program may be
 // replacing is watched this way: a reader holding it open makes the save fail.
 long long FileSize(const std::string& path);
-std::vector<std::string> FileNames(const std::string& folder);  // sorted, without "." and ".."
+using test_files::FileNames;
 
 // --- reading windows of another process --------------------------------
 std::string Text(HWND window);
@@ -58,6 +58,8 @@ void PostCommand(HWND window, int id);
 void SetText(HWND dialog, int id, const std::string& text);
 // A push button of a dialog or message box (BM_CLICK, posted).
 void ClickButton(HWND dialog, int id);
+// That button pressed; true once the dialog or message box is gone.
+bool Press(HWND dialog, int button);
 // A picture button (a static that notifies its clicks), posted.
 void ClickPicture(HWND dialog, int id);
 // A press and release of the left button in the middle of `control`:
@@ -129,6 +131,7 @@ public:
     // The close request; true when the program ended with exit code 0.
     bool Close() const;
     bool Ended(DWORD& code, DWORD boundMs = kBoundMs) const;
+    bool EndedWithCode0() const;  // by itself, within kBoundMs
     void Kill() const;
 
     // The process of a running program's hidden window, 0 when there is none.

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,10 @@ protected:
         // the status line: it rests in the screen's far corner instead.
         ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     }
-    ~Journey() override { DeleteSettingsBackup(); }
+    ~Journey() override {
+        program.reset();  // a run still going could write the backup again
+        DeleteSettingsBackup();
+    }
 
     std::string Path(const std::string& name) const { return folder.Path() + name; }
 
@@ -47,6 +51,13 @@ protected:
         stored.ViewMode = viewMode;
         if (adjust) adjust(stored);
         ASSERT_TRUE(stored.SaveSettings(false, nullptr));
+    }
+    // The settings stored as StoreSettings does, and the program started on
+    // them; `main` is its main window, null when none came.
+    void StartProgram(const std::vector<std::string>& listNames, int viewMode,
+                      const std::function<void(CAppSettings&)>& adjust = {}) {
+        StoreSettings(listNames, viewMode, adjust);
+        main = program.emplace().WaitForMain();
     }
     CAppSettings StoredSettings() {
         CAppSettings stored(registry);
@@ -101,6 +112,8 @@ protected:
     RegistryStore registry;
     // Ended before its folder goes.
     std::unique_ptr<browser_test::CFakeDdeBrowser> fake;
+    std::optional<Program> program;  // killed when the test ends
+    HWND main = nullptr;
 
 private:
     // The program keeps a copy of its settings beside itself and takes them

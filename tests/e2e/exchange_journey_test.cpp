@@ -3,11 +3,9 @@
 // opened in the browser (the fake DDE browser of tests/tools) counts as a
 // visit; the browser's page fetched into a new title; titles copied as an
 // HTML table; the list exported as a hotlist and as favorites, and both
-// imported back. A file that is no bookmark file is refused with a message
-// and creates nothing.
+// imported back.
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <utility>
 
 #include "dialogs/import_export_dlg.h"
@@ -30,11 +28,10 @@ protected:
         StartFakeBrowser(kService);
         if (HasFatalFailure()) return;
         WriteFile(Path("Daily.txt"), "<1>News\n<2>Daily\nhttp://one.example/\tOne\n");
-        StoreSettings({"Daily"}, kViewRegular, [&](CAppSettings& s) {
+        StartProgram({"Daily"}, kViewRegular, [&](CAppSettings& s) {
             s.ListFolder = folder.Path();
             UseFakeBrowser(s, kService);
         });
-        main = program.emplace().WaitForMain();
         ASSERT_TRUE(main);
     }
 
@@ -42,23 +39,16 @@ protected:
         PostCommand(main, command);
         return program->WaitForDialog(caption);
     }
-    // The Import dialog of the List menu filled in: the kind, the source, the
-    // new list's file in the journey's folder.
-    HWND FillImport(int kind, const std::string& source, const std::string& listName) const {
+    // Imported through the Import dialog of the List menu into a new list
+    // file in the journey's folder, which opens in the main window.
+    void Import(int kind, const std::string& source, const std::string& listName, const std::string& picture = {}) {
         const HWND dialog = OpenDialog(ID_IMPORT, "Import URL Collection");
-        if (!dialog) return nullptr;
+        ASSERT_TRUE(dialog) << program->Windows();
         SelectEntry(Control(dialog, IDC_IMPORT_KIND), kind);
         SetText(dialog, IDC_EXCHANGE_PATH, source);
         SetText(dialog, IDC_NEW_LIST_PATH, Path(listName + ".txt"));
-        return dialog;
-    }
-    // Imported, the new list opens in the main window.
-    void Import(int kind, const std::string& source, const std::string& listName, const std::string& picture = {}) {
-        const HWND dialog = FillImport(kind, source, listName);
-        ASSERT_TRUE(dialog) << program->Windows();
         if (!picture.empty()) Screenshot(dialog, picture);
-        ClickButton(dialog, IDC_IMPORT_LIST);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); })) << program->Windows();
+        ASSERT_TRUE(Press(dialog, IDC_IMPORT_LIST)) << program->Windows();
         ASSERT_TRUE(WaitUntil([&] { return Text(main) == listName + " - Vellinor"; })) << Text(main);
     }
     // The open list written out through the Export dialog, its questions answered.
@@ -73,13 +63,6 @@ protected:
         ASSERT_TRUE(program->Answer("successfully exported", IDOK)) << program->Windows();
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
     }
-    void Select(int level, int position) const {
-        SelectEntry(Box(main, level), position);
-        ASSERT_TRUE(WaitUntil([&] { return ListSelection(Box(main, level)) == position; }));
-    }
-
-    std::optional<Program> program;
-    HWND main = nullptr;
 };
 
 // What a list holds without its separators.
@@ -164,34 +147,6 @@ TEST_F(ExchangeJourney, ABookmarkFileComesInIsUsedAndGoesOutAndBackAgain) {
     EXPECT_EQ(lists, (Lines{"Daily", "Radio", "Hotlist", "Favorites"}));
     EXPECT_EQ(stored.Lists.CurrentList, 3);
     EXPECT_EQ(stored.BookmarkFilePath, kBookmarkFile);
-}
-
-// A bookmark file cut short and filled up with zeros and garbage, as a crash
-// while it was written leaves it.
-TEST_F(ExchangeJourney, AFileThatIsNoBookmarkFileIsRefusedAndCreatesNothing) {
-    std::string broken = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookm" + std::string(4096, '\0');
-    for (int byte = 0; byte < 4096; ++byte) broken += static_cast<char>(byte * 167 % 256);
-    WriteFile(Path("bookmarks.html"), broken);
-    ASSERT_NO_FATAL_FAILURE(Start());
-    const Lines files = FileNames(folder.Path());
-
-    const HWND dialog = FillImport(kNetscapeKind, Path("bookmarks.html"), "Broken");
-    ASSERT_TRUE(dialog) << program->Windows();
-    ClickButton(dialog, IDC_IMPORT_LIST);
-    const HWND failed = program->WaitForMessageBox("An error occurred which stopped the import");
-    ASSERT_TRUE(failed) << program->Windows();
-    Screenshot(failed, "exchange-import-failed");
-    ClickButton(failed, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(failed); }));
-    EXPECT_TRUE(IsShown(dialog)) << "the dialog stays for another try";
-    ClickButton(dialog, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
-
-    EXPECT_EQ(FileNames(folder.Path()), files);
-    EXPECT_EQ(Text(main), "Daily - Vellinor");
-    EXPECT_TRUE(program->Close());
-    EXPECT_EQ(StoredSettings().Lists.entries.size(), 1u) << "no new entry in the List menu";
-    EXPECT_TRUE(StoredSettings().BookmarkFilePath.empty());
 }
 
 }  // namespace

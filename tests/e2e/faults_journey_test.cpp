@@ -2,7 +2,6 @@
 // save that the disk refuses, and the program killed in the middle of saving
 // a large list. The list file on disk is never harmed.
 #include <cstdio>
-#include <optional>
 #include <random>
 
 #include "e2e_journey.h"
@@ -18,13 +17,10 @@ constexpr char kSmallList[] = "<1>News\n<2>Daily\nhttp://one.example/\tOne\nhttp
 class FaultsJourney : public Journey {
 protected:
     std::string List() const { return Path("Faulty.txt"); }
-    HWND StartOn(const std::string& content, int viewMode) {
+    void StartOn(const std::string& content, int viewMode) {
         if (!content.empty()) WriteFile(List(), content);
-        StoreSettings({"Faulty"}, viewMode);
-        return program.emplace().WaitForMain();
+        StartProgram({"Faulty"}, viewMode);
     }
-
-    std::optional<Program> program;
 };
 
 // Another program reads the list and lets nobody write it. (The read-only
@@ -33,14 +29,13 @@ TEST_F(FaultsJourney, AReadOnlyListIsShownWithItsNoticeAndStaysOutOfTheOrganizeV
     WriteFile(List(), kSmallList);
     const win::UniqueHandle reader(
         ::CreateFileA(List().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    const HWND main = StartOn("", kViewOrganize);
+    StartOn("", kViewOrganize);
     ASSERT_TRUE(main);
     const HWND notice = program->WaitForDialog("Read Only File");
     ASSERT_TRUE(notice) << program->Windows();
     Screenshot(notice, "faults-read-only-notice");
     ClickButton(notice, IDC_PROMPT_CHECK);  // do not warn again
-    ClickButton(notice, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(notice); }));
+    ASSERT_TRUE(Press(notice, IDOK));
 
     Command(main, ID_ORGANIZE_MODE);
     EXPECT_FALSE(IsShown(NameField(main, kCategory))) << "still the Regular view";
@@ -52,7 +47,7 @@ TEST_F(FaultsJourney, AReadOnlyListIsShownWithItsNoticeAndStaysOutOfTheOrganizeV
 
 TEST_F(FaultsJourney, AMissingListIsCreatedWhenTheUserSaysSoAndOtherwiseTheListsAreOffered) {
     for (const int answer : {IDNO, IDYES}) {
-        const HWND main = StartOn("", kViewRegular);
+        StartOn("", kViewRegular);
         ASSERT_TRUE(main);
         if (answer == IDYES) Screenshot(program->WaitForMessageBox("Shall I create it?"), "faults-create-prompt");
         ASSERT_TRUE(program->Answer("does not exist. Shall I create it?", answer));
@@ -61,8 +56,7 @@ TEST_F(FaultsJourney, AMissingListIsCreatedWhenTheUserSaysSoAndOtherwiseTheLists
             ASSERT_TRUE(prefs) << program->Windows();
             EXPECT_EQ(ListTexts(Control(prefs, IDC_TABLE_LIST)), Lines{"Faulty"}) << "on the URL Lists page";
             Screenshot(prefs, "faults-no-list-prefs");
-            ClickButton(prefs, IDCANCEL);
-            ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(prefs); }));
+            ASSERT_TRUE(Press(prefs, IDCANCEL));
             EXPECT_FALSE(Exists(List()));
         } else {
             EXPECT_TRUE(WaitUntil(
@@ -77,7 +71,7 @@ TEST_F(FaultsJourney, AMissingListIsCreatedWhenTheUserSaysSoAndOtherwiseTheLists
 // Another program holds the list file open without letting it be replaced:
 // the save fails after the new content is written beside it.
 TEST_F(FaultsJourney, ASaveTheDiskRefusesLeavesTheFileAndKeepsTheChangesUntilItSucceeds) {
-    const HWND main = StartOn(kSmallList, kViewOrganize);
+    StartOn(kSmallList, kViewOrganize);
     ASSERT_TRUE(main);
     Command(main, IDC_DELETE_TITLE);  // One, selected at the start
     ASSERT_EQ(ListTexts(Box(main, kTitle)), Lines{"Two"});
@@ -96,8 +90,7 @@ TEST_F(FaultsJourney, ASaveTheDiskRefusesLeavesTheFileAndKeepsTheChangesUntilItS
             Screenshot(box, "faults-save-failed");
             holder.Reset();
         }
-        ClickButton(box, answer);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+        ASSERT_TRUE(Press(box, answer));
         EXPECT_EQ(ListTexts(Box(main, kTitle)), Lines{"Two"}) << "the change is kept";
     }
     ASSERT_TRUE(WaitUntil([&] { return FileSize(List()) != static_cast<long long>(sizeof kSmallList - 1); }));
@@ -121,13 +114,12 @@ std::string HostileList() {
 
 TEST_F(FaultsJourney, AHostileListFileIsShownReadOnlyWithAClearMessageAndLeftAsItWas) {
     const std::string hostile = HostileList();
-    const HWND main = StartOn(hostile, kViewOrganize);
+    StartOn(hostile, kViewOrganize);
     ASSERT_TRUE(main);
     const HWND box = program->WaitForMessageBox("Its first 65,535 items have been loaded");
     ASSERT_TRUE(box) << program->Windows();
     Screenshot(box, "faults-hostile-list");
-    ClickButton(box, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    ASSERT_TRUE(Press(box, IDOK));
     EXPECT_NE(ControlText(main, IDC_STATUS_LINE).find("(read only)"), std::string::npos);
     Screenshot(main, "faults-hostile-list-shown");
     EXPECT_TRUE(program->Close());
@@ -153,7 +145,7 @@ TEST_F(FaultsJourney, KilledAtAnyPointOfASaveTheListFileIsTheOldOrTheNewOne) {
     DWORD saveMs = 0;
     std::string saved;
     {
-        const HWND main = StartOn(old, kViewOrganize);
+        StartOn(old, kViewOrganize);
         ASSERT_TRUE(main);
         Command(main, IDC_SORT_TITLES);
         const DWORD start = ::GetTickCount();
@@ -170,7 +162,7 @@ TEST_F(FaultsJourney, KilledAtAnyPointOfASaveTheListFileIsTheOldOrTheNewOne) {
     int midWrite = 0;
     constexpr int kRuns = 12;
     for (int run = 0; run < kRuns; ++run) {
-        const HWND main = StartOn(old, kViewOrganize);
+        StartOn(old, kViewOrganize);
         ASSERT_TRUE(main);
         Command(main, IDC_SORT_TITLES);
         PostCommand(main, ID_SAVE_LIST);

@@ -8,7 +8,9 @@
 // system rewrites from its User Shell Folders key whenever a program asks for
 // such a folder: the journey points both at its own folders and puts the old
 // values back afterwards.
-#include <shlobj.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <deque>
 
@@ -16,6 +18,7 @@
 #include "app/store/store_values.h"
 #include "dialogs/prefs_host.h"
 #include "e2e_journey.h"
+#include "exchange/shortcut_files.h"
 #include "resource.h"
 
 namespace e2e {
@@ -58,34 +61,6 @@ private:
     DWORD type_ = REG_SZ;
     std::string old_;
 };
-
-// What a shortcut file starts, read back through the shell.
-struct LinkTarget {
-    std::string program;
-    std::string arguments;
-};
-bool ReadLink(const std::string& path, LinkTarget& target) {
-    const HRESULT com = ::CoInitialize(nullptr);
-    bool read = false;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                     reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        std::wstring widePath(path.begin(), path.end());
-        char text[MAX_PATH] = {};
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Load(widePath.c_str(), STGM_READ)) &&
-            SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0))) {
-            target.program = text;
-            read = SUCCEEDED(link->GetArguments(text, MAX_PATH));
-            target.arguments = text;
-        }
-        if (file) file->Release();
-        link->Release();
-    }
-    if (SUCCEEDED(com)) ::CoUninitialize();
-    return read;
-}
 
 // The folder window the shell opened on the folder `name`, closed as the
 // user closes it; false when none came.
@@ -135,10 +110,9 @@ protected:
         return std::nullopt;
     }
     void ExpectShortcut(const std::string& folder, const std::string& program) {
-        LinkTarget target;
-        ASSERT_TRUE(ReadLink(folder + "\\Vellinor.lnk", target)) << folder;
-        EXPECT_TRUE(SamePath(target.program, program)) << target.program;
-        EXPECT_EQ(target.arguments, "");
+        std::string target;  // with no arguments after the space
+        ASSERT_EQ(ReadShellLink(folder + "\\Vellinor.lnk", target), 0) << folder;
+        EXPECT_TRUE(SamePath(target, program + " ")) << target;
     }
 
     // Fills the Setup dialog: the program into `installed`, the lists into
@@ -190,9 +164,7 @@ TEST_F(SetupJourney, SetupInstallsOpensTheSampleListAndUninstallTakesItAway) {
         Screenshot(prefs, "setup-preferences");
         ClickButton(prefs, IDOK);
         ASSERT_TRUE(setup.Answer("Would you like to launch Vellinor now?", IDYES)) << setup.Windows();
-        DWORD code = 1;
-        ASSERT_TRUE(setup.Ended(code));
-        EXPECT_EQ(code, 0u);
+        ASSERT_TRUE(setup.EndedWithCode0());
     }
     {
         DWORD started = 0;
@@ -241,9 +213,7 @@ TEST_F(SetupJourney, SetupInstallsOpensTheSampleListAndUninstallTakesItAway) {
     ASSERT_TRUE(dialog) << uninstall.Windows();
     ClickButton(dialog, IDOK);
     ASSERT_TRUE(uninstall.Answer("To complete the uninstallation", IDOK)) << uninstall.Windows();
-    DWORD code = 1;
-    ASSERT_TRUE(uninstall.Ended(code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(uninstall.EndedWithCode0());
     EXPECT_FALSE(maker.Exists());
     EXPECT_FALSE(EntryValue("UninstallString"));
     EXPECT_FALSE(Exists(desktop + "\\Vellinor.lnk"));

@@ -1,8 +1,6 @@
 // Two lists in the Organize view: titles marked in one are duplicated and
 // moved into the other, a title is aliased, Ctrl+2 and Ctrl+Tab go back and
 // forth (saving at the prompt), and both lists are saved at the exit prompt.
-#include <optional>
-
 #include "e2e_journey.h"
 #include "resource.h"
 
@@ -18,8 +16,7 @@ protected:
                   "<1>Reading\n<2>Blogs\nhttp://a1.example/\tA one\nhttp://a2.example/\tA two\n"
                   "http://a3.example/\tA three\n");
         WriteFile(Path("Inbox.txt"), "<1>Inbox\n<2>New\nhttp://b1.example/\tB one\n<2>Later\n");
-        StoreSettings({"Reading", "Inbox"}, kViewOrganize);
-        main = program.emplace().WaitForMain();
+        StartProgram({"Reading", "Inbox"}, kViewOrganize);
     }
 
     void Mark(int title, const std::string& status) {
@@ -39,9 +36,6 @@ protected:
         }
         ASSERT_TRUE(WaitUntil([&] { return ListTexts(Box(main, kCategory)) == Lines{category}; }));
     }
-
-    std::optional<Program> program;  // started once the settings are stored
-    HWND main = nullptr;
 };
 
 TEST_F(TwoListsJourney, MarkedTitlesGoAcrossAndBothListsAreSavedAtTheExitPrompt) {
@@ -73,9 +67,7 @@ TEST_F(TwoListsJourney, MarkedTitlesGoAcrossAndBothListsAreSavedAtTheExitPrompt)
     program->RequestClose();
     ASSERT_TRUE(program->Answer("to URL list 'Inbox' before exiting", IDYES));
     ASSERT_TRUE(program->Answer("to URL list 'Reading' before exiting", IDYES));
-    DWORD code = 1;
-    ASSERT_TRUE(program->Ended(code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(program->EndedWithCode0());
 
     EXPECT_EQ(Outline(Path("Reading.txt")), (Lines{"Reading", " Blogs", "  A one"}));
     EXPECT_EQ(Outline(Path("Inbox.txt")),

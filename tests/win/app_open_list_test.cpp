@@ -3,8 +3,6 @@
 // to another list.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "app/main_app.h"
 #include "app/store/memory_store.h"
 #include "dialog_driver.h"
@@ -12,6 +10,7 @@
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
+#include "test_files.h"
 
 namespace {
 
@@ -26,13 +25,9 @@ std::string ManyTitles(int count) {
     return text;
 }
 
-void Write(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using test_files::Exists;
+using test_files::ReadFile;
+using test_files::WriteFile;
 
 class AppOpenListTest : public ::testing::Test {
 protected:
@@ -40,7 +35,7 @@ protected:
     // `content` is null. Its index.
     int AddList(const std::string& name, const char* content, const std::string& start = "-1,-1,-1") {
         std::string path = folder.Path() + name + ".txt";
-        if (content) Write(path, content);
+        if (content) WriteFile(path, content);
         app.Settings().Lists.entries.push_back({name, path, start});
         return app.Settings().Lists.Count() - 1;
     }
@@ -150,10 +145,9 @@ TEST_F(AppOpenListTest, EnsuringWithoutAskingCreatesAndNeverTruncates) {
     EXPECT_TRUE(app.EnsureListFileExists(nullptr, created, false));
     EXPECT_TRUE(Exists(created));
     std::string kept = folder.Path() + "kept.txt";
-    Write(kept, "<1>Kept\n");
+    WriteFile(kept, "<1>Kept\n");
     EXPECT_TRUE(app.EnsureListFileExists(nullptr, kept, true));
-    std::ifstream in(kept, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<1>Kept\n");
+    EXPECT_EQ(ReadFile(kept), "<1>Kept\n");
     EXPECT_TRUE(boxes.Shown().empty());
 }
 

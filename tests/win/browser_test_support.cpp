@@ -30,13 +30,6 @@ std::string ProgramFolder() {
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
     std::istringstream text(ReadFile(path));

@@ -12,6 +12,7 @@
 
 #include "browser/win32/dde_client.h"
 #include "browser/win32/launcher.h"
+#include "test_files.h"
 #include "win/handles.h"
 #include "win/window.h"
 
@@ -24,7 +25,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD boundMs = 5000);
 
 // The folder of the test program, where the helper programs lie too.
 std::string ProgramFolder();
-std::string ReadFile(const std::string& path);
+using test_files::ReadFile;
 std::vector<std::string> ReadLines(const std::string& path);
 
 // A hidden top-level window that hands its DDE messages to a client, as the

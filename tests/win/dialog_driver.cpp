@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "window_picture.h"
+
 namespace {
 constexpr char kClassName[] = "VellinorTestDialogDriver";
 constexpr UINT_PTR kBoundTimer = 1;
@@ -98,6 +100,18 @@ CDialogDriver::Step CDialogDriver::Type(const std::string& characters) {
     return [characters](HWND dialog) {
         HWND target = FocusIn(dialog);
         for (unsigned char c : characters) ::PostMessageA(target, WM_CHAR, c, 1);
+    };
+}
+
+CDialogDriver::Step CDialogDriver::SetText(int id, const std::string& text) {
+    return [id, text](HWND dialog) { ::SetDlgItemTextA(dialog, id, text.c_str()); };
+}
+
+CDialogDriver::Step CDialogDriver::Picture(const std::string& name) {
+    return [name](HWND dialog) {
+        if (CanTakePictures()) {
+            EXPECT_TRUE(SaveWindowPicture(dialog, name)) << name;
+        }
     };
 }
 

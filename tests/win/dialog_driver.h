@@ -43,6 +43,9 @@ public:
     static Step Click(int id);                         // BM_CLICK on a button
     static Step Key(UINT virtualKey);                  // to the focused control
     static Step Type(const std::string& characters);   // WM_CHAR to the focused control
+    static Step SetText(int id, const std::string& text);  // the control's text, set at once
+    // Saves the dialog's picture where pictures can be taken.
+    static Step Picture(const std::string& name);
     // Runs again at each idle moment until `ready` holds for the dialog open
     // then (the next step follows at the next idle moment).
     static Step Await(std::function<bool(HWND dialog)> ready);

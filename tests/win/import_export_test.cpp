@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +16,7 @@
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
+#include "test_files.h"
 #include "window_picture.h"
 #include "win/window_text.h"
 
@@ -30,17 +29,9 @@ const char kListA[] = "<1>Alpha\n<2>One\nhttp://a/1\tA1\n";
 const char kListB[] = "<1>Gamma\n<2>Three\nhttp://b/3\tB3\n";
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test_files::FileNames;
+using test_files::ReadFile;
+using test_files::WriteFile;
 
 std::string Shortcut(const std::string& url) { return "[InternetShortcut]\r\nURL=" + url + "\r\n"; }
 
@@ -74,9 +65,6 @@ const char kFirefox[] =
     R"({"title":"Firefox title","type":"text/x-moz-place","uri":"http://f.example/"}]}]})";
 
 // Steps on the dialog.
-Driver::Step SetText(int id, const std::string& text) {
-    return [id, text](HWND dialog) { ::SetDlgItemTextA(dialog, id, text.c_str()); };
-}
 Driver::Step ChooseKind(int combo, int kind) {
     return [combo, kind](HWND dialog) {
         ::SendDlgItemMessageA(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
@@ -84,19 +72,7 @@ Driver::Step ChooseKind(int combo, int kind) {
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, combo)));
     };
 }
-Driver::Step Check(std::function<void(HWND)> check) { return check; }
 
-// Boxes answered in turn by up to three scripted buttons.
-std::unique_ptr<CRecordingMessageBoxes> Boxes(const std::vector<int>& a) {
-    switch (a.size()) {
-    case 1:
-        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0]});
-    case 2:
-        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0], a[1]});
-    default:
-        return std::make_unique<CRecordingMessageBoxes>(std::initializer_list<int>{a[0], a[1], a[2]});
-    }
-}
 std::string Text(HWND dialog, int id) { return win::WindowText(::GetDlgItem(dialog, id)); }
 
 class ImportExportTest : public ::testing::Test {
@@ -137,8 +113,8 @@ protected:
     }
     INT_PTR Import(int kind, const std::string& source, const std::string& target) {
         return Run(IDD_IMPORT, -1,
-                   {ChooseKind(IDC_IMPORT_KIND, kind), SetText(IDC_EXCHANGE_PATH, source),
-                    SetText(IDC_NEW_LIST_PATH, target), Driver::Click(IDC_IMPORT_LIST)});
+                   {ChooseKind(IDC_IMPORT_KIND, kind), Driver::SetText(IDC_EXCHANGE_PATH, source),
+                    Driver::SetText(IDC_NEW_LIST_PATH, target), Driver::Click(IDC_IMPORT_LIST)});
     }
     // The titles of the open list.
     std::vector<std::string> Titles() {
@@ -147,11 +123,6 @@ protected:
         for (int item = list.First(); item != 0; item = list.Next(item))
             if (list.Level(item) == kTitle) titles.emplace_back(list.DisplayName(item));
         return titles;
-    }
-    std::vector<std::string> FilesInFolder() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.Path())) names.push_back(entry.path().filename().string());
-        return names;
     }
 
     registry_test::ScratchFolder folder;
@@ -194,8 +165,8 @@ TEST_F(ImportExportTest, EachKindImportsIntoANewListThatJoinsTheListMenuAndOpens
         }
         CRecordingMessageBoxes boxes;
         const std::string target = Path("Kind " + std::to_string(c.kind) + ".imported.txt");
-        std::vector<Driver::Step> script = {ChooseKind(IDC_IMPORT_KIND, c.kind), SetText(IDC_NEW_LIST_PATH, target)};
-        if (!c.source.empty()) script.push_back(SetText(IDC_EXCHANGE_PATH, c.source));
+        std::vector<Driver::Step> script = {ChooseKind(IDC_IMPORT_KIND, c.kind), Driver::SetText(IDC_NEW_LIST_PATH, target)};
+        if (!c.source.empty()) script.push_back(Driver::SetText(IDC_EXCHANGE_PATH, c.source));
         script.push_back(Driver::Click(IDC_IMPORT_LIST));
         ASSERT_EQ(Run(IDD_IMPORT, -1, script), IDOK);
         EXPECT_EQ(resultName, "Kind " + std::to_string(c.kind));  // up to the first dot
@@ -232,10 +203,10 @@ TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
     std::vector<Driver::Step> script;
     for (int kind = 0; kind < 7; ++kind) {
         script.push_back(ChooseKind(IDC_IMPORT_KIND, kind));
-        script.push_back(Check([&, kind](HWND dialog) {
+        script.push_back([&, kind](HWND dialog) {
             EXPECT_EQ(Text(dialog, IDC_EXCHANGE_PATH), expected[kind]) << kind;
             EXPECT_EQ(Text(dialog, IDC_NEW_LIST_PATH), folder.Path() + lists[kind]) << kind;
-        }));
+        });
     }
     script.push_back([](HWND dialog) { SaveWindowPicture(dialog, "import_dialog"); });
     script.push_back(Driver::Click(IDCANCEL));
@@ -254,11 +225,11 @@ TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
         for (UINT templateId : {IDD_IMPORT, IDD_EXPORT}) {
             const int combo = templateId == IDD_IMPORT ? IDC_IMPORT_KIND : IDC_EXPORT_KIND;
             Run(templateId, 0,
-                {Check([&](HWND dialog) {
+                {[&](HWND dialog) {
                      EXPECT_EQ(::SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0), browser.kind) << browser.dde;
                      if (browser.kind == kNetscapeKind) EXPECT_EQ(Text(dialog, IDC_EXCHANGE_PATH), "C:\\Old\\bookmarks.html");
                      if (templateId == IDD_EXPORT) SaveWindowPicture(dialog, "export_dialog");
-                 }),
+                 },
                  Driver::Click(IDCANCEL)});
         }
     }
@@ -271,8 +242,8 @@ TEST_F(ImportExportTest, ImportingOverTheOpenListReplacesItOnlyAfterOk) {
     {
         CRecordingMessageBoxes boxes({IDCANCEL});
         EXPECT_EQ(Run(IDD_IMPORT, -1,
-                      {ChooseKind(IDC_IMPORT_KIND, kChromiumKind), SetText(IDC_EXCHANGE_PATH, source),
-                       SetText(IDC_NEW_LIST_PATH, pathA), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
+                      {ChooseKind(IDC_IMPORT_KIND, kChromiumKind), Driver::SetText(IDC_EXCHANGE_PATH, source),
+                       Driver::SetText(IDC_NEW_LIST_PATH, pathA), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
                   IDCANCEL);
         ASSERT_EQ(boxes.Shown().size(), 1u);
         EXPECT_EQ(boxes.Shown()[0].caption, "Overwrite?");
@@ -307,16 +278,14 @@ TEST_F(ImportExportTest, EachKindExportsTheListChosenInTheDialogAfterItsQuestion
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.output);
-        const auto boxes = Boxes(c.answers);
+        CRecordingMessageBoxes boxes(c.answers);
         const std::string before = ReadFile(Path("out.htm"));
-        std::vector<Driver::Step> script = {ChooseKind(IDC_EXPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.output),
+        std::vector<Driver::Step> script = {ChooseKind(IDC_EXPORT_KIND, c.kind), Driver::SetText(IDC_EXCHANGE_PATH, c.output),
                                             Driver::Click(IDC_EXPORT_LIST)};
         if (c.written.empty()) script.push_back(Driver::Click(IDCANCEL));
         EXPECT_EQ(Run(IDD_EXPORT, 1, script), c.written.empty() ? IDCANCEL : IDOK);
         EXPECT_EQ(app->Settings().Lists.CurrentList, 1);  // the list chosen was opened
-        std::vector<std::string> captions;
-        for (const ShownBox& box : boxes->Shown()) captions.push_back(box.caption);
-        EXPECT_EQ(captions, c.captions);
+        EXPECT_EQ(boxes.Captions(), c.captions);
         if (c.written.empty())
             EXPECT_EQ(ReadFile(Path("out.htm")), before);
         else
@@ -329,6 +298,10 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     WriteFile(Path("truncated.json"), std::string(kChromium).substr(0, 60));
     WriteFile(Path("binary.json"), std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     WriteFile(Path("firefox.json"), kFirefox);
+    // Cut short and filled up with zeros and garbage, as a crash while it was written leaves it.
+    std::string broken = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookm" + std::string(4096, '\0');
+    for (int byte = 0; byte < 4096; ++byte) broken += static_cast<char>(byte * 167 % 256);
+    WriteFile(Path("broken.html"), broken);
     fs::create_directories(Path("taken.txt"));  // a folder where the new list would go
     struct Case {
         int kind;
@@ -340,26 +313,28 @@ TEST_F(ImportExportTest, BadInputIsToldAndChangesNoListAndLeavesNoFile) {
     const Case cases[] = {
         {kChromiumKind, Path("truncated.json"), Path("new.txt"), {IDOK}, "Import Failed"},
         {kFirefoxJsonKind, Path("binary.json"), Path("new.txt"), {IDOK}, "Import Failed"},
+        {kNetscapeKind, Path("broken.html"), Path("new.txt"), {IDOK}, "Import Failed"},
         {kChromiumKind, Path("firefox.json"), Path("new.txt"), {IDOK}, "Import Failed"},
         {kNetscapeKind, "Q:\\gone\\bookmarks.html", Path("new.txt"), {IDOK}, "File Error"},
         {kFavoritesKind, "Q:\\gone\\Favorites", Path("new.txt"), {IDOK}, "Folder doesn't exist"},
         {kFirefoxJsonKind, Path("firefox.json"), "Q:\\new.txt", {IDOK}, "Folder doesn't exist"},
         {kFirefoxJsonKind, Path("firefox.json"), Path("taken.txt"), {IDOK, IDOK}, "Import Failed"},
     };
-    const std::vector<std::string> files = FilesInFolder();
+    const std::vector<std::string> files = FileNames(folder.Path());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source + " -> " + c.target);
-        const auto boxes = Boxes(c.answers);
+        CRecordingMessageBoxes boxes(c.answers);
         EXPECT_EQ(Run(IDD_IMPORT, -1,
-                      {ChooseKind(IDC_IMPORT_KIND, c.kind), SetText(IDC_EXCHANGE_PATH, c.source),
-                       SetText(IDC_NEW_LIST_PATH, c.target), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
+                      {ChooseKind(IDC_IMPORT_KIND, c.kind), Driver::SetText(IDC_EXCHANGE_PATH, c.source),
+                       Driver::SetText(IDC_NEW_LIST_PATH, c.target), Driver::Click(IDC_IMPORT_LIST), Driver::Click(IDCANCEL)}),
                   IDCANCEL);
-        ASSERT_FALSE(boxes->Shown().empty());
-        EXPECT_EQ(boxes->Shown().back().caption, c.caption);
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ(boxes.Shown().back().caption, c.caption);
     }
-    EXPECT_EQ(FilesInFolder(), files);
+    EXPECT_EQ(FileNames(folder.Path()), files);
     EXPECT_EQ(ReadFile(pathA), kListA);
     EXPECT_EQ(app->Settings().Lists.Count(), 2);
+    EXPECT_TRUE(app->Settings().BookmarkFilePath.empty());
 }
 
 TEST_F(ImportExportTest, AnImportOfMoreItemsThanAListHoldsSaysSoBeforeItOpensReadOnly) {

@@ -8,6 +8,12 @@ CRecordingMessageBoxes::CRecordingMessageBoxes(std::initializer_list<int> answer
 CRecordingMessageBoxes::CRecordingMessageBoxes(const std::vector<int>& answers)
     : answers_(answers.begin(), answers.end()) {}
 
+std::vector<std::string> CRecordingMessageBoxes::Captions() const {
+    std::vector<std::string> captions;
+    for (const ShownBox& box : shown_) captions.push_back(box.caption);
+    return captions;
+}
+
 CRecordingMessageBoxes::~CRecordingMessageBoxes() {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were not asked for";
 }

@@ -30,6 +30,7 @@ public:
              MsgBoxKind kind) noexcept override;
 
     const std::vector<ShownBox>& Shown() const { return shown_; }
+    std::vector<std::string> Captions() const;
 
 private:
     std::deque<int> answers_;

@@ -4,9 +4,7 @@
 // registry, so the tests share nothing and leave nothing behind.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "app/settings/app_settings.h"
 #include "app/setup_runs.h"
@@ -14,11 +12,12 @@
 #include "app/store/store_values.h"
 #include "browser_test_support.h"
 #include "dialog_driver.h"
-#include "dialogs/help.h"
 #include "exchange/shortcut_files.h"
+#include "recording_help_viewer.h"
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
+#include "test_files.h"
 #include "win/handles.h"
 #include "win/window_text.h"
 #include "window_picture.h"
@@ -33,17 +32,9 @@ constexpr char kEntryKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Unin
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kShellFolderNames[] = {"Desktop", "AppData", "Startup", "Programs", "Personal"};
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void WriteFile(const std::string& path, const std::string& content = "stand-in") {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ostringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
-}
+using test_files::Exists;
+using test_files::ReadFile;
+using test_files::WriteFile;
 
 // Made when missing; the path comes back as given (without a trailing backslash).
 std::string Folder(const std::string& path) {
@@ -56,25 +47,6 @@ win::UniqueFile HoldOpen(const std::string& path) {
     return win::UniqueFile(::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                          FILE_ATTRIBUTE_NORMAL, nullptr));
 }
-
-Driver::Step SetText(int id, std::string text) {
-    return [id, text](HWND dialog) { ::SetDlgItemTextA(dialog, id, text.c_str()); };
-}
-
-std::vector<std::string> Captions(const CRecordingMessageBoxes& boxes) {
-    std::vector<std::string> captions;
-    for (const ShownBox& box : boxes.Shown()) captions.push_back(box.caption);
-    return captions;
-}
-
-class CRecordingHelp final : public IHelpViewer {
-public:
-    void Show(HWND, const char* topic) noexcept override { topics.push_back(topic); }
-    std::vector<std::string> topics;
-
-private:
-    HelpViewerOverride override_{*this};
-};
 
 class SetupTest : public ::testing::Test {
 protected:
@@ -112,7 +84,7 @@ protected:
     // What a completed installation into `installed` leaves, for the runs after it.
     void Installed() {
         Folder(installed.substr(0, installed.size() - 1));
-        WriteFile(installed + "Vellinor.exe");
+        WriteFile(installed + "Vellinor.exe", "stand-in");
         settings.ProgramPath = installed + "Vellinor.exe";
         settings.AppFolder = installed;
         settings.ListFolder = installed;
@@ -165,7 +137,7 @@ TEST_F(SetupTest, AFirstSetupInstallsEverythingAndOffersToStartTheMovedProgram) 
                                   Driver::Click(IDOK)});
     EXPECT_FALSE(outcome.cancelled);
     EXPECT_TRUE(outcome.endProgram);
-    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "Launch?"}));
+    EXPECT_EQ(boxes.Captions(), (std::vector<std::string>{"Create folder?", "Launch?"}));
     const std::string program = installed + "Vellinor.exe";
     // The program files moved; the help file this copy lacks ("VellinIE.dll") was skipped silently.
     EXPECT_EQ(ReadFile(program), "setup.exe");
@@ -235,10 +207,10 @@ TEST_F(SetupTest, ANewListFolderTakesTheListsOfTheOldOneAskingBeforeOverwriting)
     AddList("Elsewhere", elsewhere + "Elsewhere.txt");
     // no shortcuts: go on; overwrite: yes; overwrite: no; the missing list: drop it
     CRecordingMessageBoxes boxes{IDNO, IDYES, IDNO, IDNO};
-    SetupOutcome outcome = Setup({SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
+    SetupOutcome outcome = Setup({Driver::SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
     EXPECT_FALSE(outcome.cancelled);
     EXPECT_FALSE(outcome.endProgram);
-    EXPECT_EQ(Captions(boxes),
+    EXPECT_EQ(boxes.Captions(),
               (std::vector<std::string>{"Information Missing?", "Overwrite?", "Overwrite?", "File Error"}));
     EXPECT_EQ(boxes.Shown()[1].text, "Do you want to overwrite\n" + newFolder + "Overwrites.txt\nwith " +
                                          installed + "Overwrites.txt ?\n(Otherwise both lists will be left as they are.)");
@@ -264,7 +236,7 @@ TEST_F(SetupTest, AListFileThatCannotMoveStaysWhereItWasWithItsMessage) {
     ASSERT_LE(ListPath(1).size(), 255u);
     win::UniqueFile held = HoldOpen(ListPath(0));
     CRecordingMessageBoxes boxes{IDNO, IDOK, IDOK};
-    Setup({SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
+    Setup({Driver::SetText(IDC_SETUP_LIST_FOLDER, newFolder), Driver::Click(IDOK)});
     ASSERT_EQ(boxes.Shown().size(), 3u);
     EXPECT_EQ(boxes.Shown()[1].text.rfind("Sorry, but I cannot move list file:\n" + installed + "Held.txt\n", 0), 0u);
     EXPECT_NE(boxes.Shown()[2].text.find(longName), std::string::npos);
@@ -283,7 +255,7 @@ TEST_F(SetupTest, AListFileThatCannotMoveStaysWhereItWasWithItsMessage) {
 
 TEST_F(SetupTest, AListFolderEqualToTheProgramFolderIsTheProgramFolder) {
     CRecordingMessageBoxes boxes{IDNO, IDYES, IDNO};  // no shortcuts, go on; create the folder; no launch
-    Setup({SetText(IDC_SETUP_LIST_FOLDER, installed), Driver::Click(IDOK)});
+    Setup({Driver::SetText(IDC_SETUP_LIST_FOLDER, installed), Driver::Click(IDOK)});
     EXPECT_EQ(settings.ListFolder, installed);
     EXPECT_EQ(settings.StoredListFolder(), ".\\");
     EXPECT_EQ(ListPath(0), installed + "Sample URL List.txt");
@@ -302,16 +274,16 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
         std::vector<std::string> captions;
         bool holdProgram = false;
     } cases[] = {
-        {"missing drive", {desktop, SetText(IDC_SETUP_APP_FOLDER, std::string(1, missingDrive) + ":\\Vellinor")},
+        {"missing drive", {desktop, Driver::SetText(IDC_SETUP_APP_FOLDER, std::string(1, missingDrive) + ":\\Vellinor")},
          {IDYES, IDOK}, {"Create folder?", "Folder doesn't exist"}},
-        {"no write rights", {desktop, SetText(IDC_SETUP_APP_FOLDER, "Z:\\proc\\Vellinor")}, {IDYES, IDOK},
+        {"no write rights", {desktop, Driver::SetText(IDC_SETUP_APP_FOLDER, "Z:\\proc\\Vellinor")}, {IDYES, IDOK},
          {"Create folder?", "Error"}},
         {"program file held open", {desktop}, {IDCANCEL}, {"Installation Interrupted"}, true},
         {"missing Start Menu folder",
-         {Driver::Click(IDC_SETUP_START_MENU), SetText(IDC_SETUP_START_MENU_FOLDER, root.Path() + "No\\Programs")},
+         {Driver::Click(IDC_SETUP_START_MENU), Driver::SetText(IDC_SETUP_START_MENU_FOLDER, root.Path() + "No\\Programs")},
          {IDNO}, {"Create folder?"}},
-        {"no program folder", {desktop, SetText(IDC_SETUP_APP_FOLDER, "")}, {IDOK}, {"Information Missing"}},
-        {"no Start Menu folder", {Driver::Click(IDC_SETUP_START_MENU), SetText(IDC_SETUP_START_MENU_FOLDER, "")},
+        {"no program folder", {desktop, Driver::SetText(IDC_SETUP_APP_FOLDER, "")}, {IDOK}, {"Information Missing"}},
+        {"no Start Menu folder", {Driver::Click(IDC_SETUP_START_MENU), Driver::SetText(IDC_SETUP_START_MENU_FOLDER, "")},
          {IDOK}, {"Information Missing"}},
     };
     for (Case& c : cases) {
@@ -321,7 +293,7 @@ TEST_F(SetupTest, WhatKeepsSetupFromInstallingIsToldAndWritesNothing) {
         c.steps.push_back(Driver::Click(IDOK));
         c.steps.push_back(Driver::Click(IDCANCEL));
         EXPECT_TRUE(Setup(c.steps).cancelled) << c.what;
-        EXPECT_EQ(Captions(boxes), c.captions) << c.what;
+        EXPECT_EQ(boxes.Captions(), c.captions) << c.what;
         EXPECT_FALSE(registry.Open(Root::kCurrentUser, kMainKey)) << c.what;
         EXPECT_FALSE(Exists(Shortcut(0))) << c.what;
         EXPECT_TRUE(Exists(download + "setup.exe")) << c.what;
@@ -333,7 +305,7 @@ TEST_F(SetupTest, AnOldProgramFileThatCannotBeDeletedIsAskedAboutAndKept) {
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     CRecordingMessageBoxes boxes{IDYES, IDCANCEL, IDNO};  // create the folder; keep the old file; no launch
     EXPECT_FALSE(Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)}).cancelled);
-    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "File Error", "Launch?"}));
+    EXPECT_EQ(boxes.Captions(), (std::vector<std::string>{"Create folder?", "File Error", "Launch?"}));
     EXPECT_NE(boxes.Shown()[1].text.find(download + "ReadMe.txt"), std::string::npos);
     EXPECT_TRUE(Exists(download + "ReadMe.txt"));
     EXPECT_TRUE(Exists(installed + "ReadMe.txt"));
@@ -343,7 +315,7 @@ TEST_F(SetupTest, AShellExtensionThatIsThereButCannotBeLoadedIsReported) {
     WriteFile(download + "VellinIE.dll", "not a library");
     CRecordingMessageBoxes boxes{IDYES, IDOK, IDNO};  // create the folder; the extension; no launch
     Setup({Driver::Click(IDC_SETUP_DESKTOP), Driver::Click(IDOK)});
-    EXPECT_EQ(Captions(boxes), (std::vector<std::string>{"Create folder?", "Message", "Launch?"}));
+    EXPECT_EQ(boxes.Captions(), (std::vector<std::string>{"Create folder?", "Message", "Launch?"}));
     EXPECT_EQ(boxes.Shown()[1].text.rfind("A file that URL uses (VellinIE.dll) seems to be missing.", 0), 0u);
 }
 
@@ -392,7 +364,7 @@ TEST_F(InstalledTest, AFullUninstallRemovesFilesShortcutsAndSettings) {
                                    EXPECT_TRUE(::IsDlgButtonChecked(dialog, box)) << box;
                            },
                            Driver::Click(IDOK)}));
-    EXPECT_EQ(Captions(boxes), std::vector<std::string>{"Final Step"});
+    EXPECT_EQ(boxes.Captions(), std::vector<std::string>{"Final Step"});
     for (const char* name : {"Vellinor.exe", "ReadMe.txt", "Vellin.chm"}) EXPECT_FALSE(Exists(installed + name)) << name;
     EXPECT_FALSE(Exists(Shortcut(0)));
     EXPECT_FALSE(Exists(Shortcut(3)));
@@ -413,15 +385,10 @@ TEST_F(InstalledTest, CancellingUninstallChangesNothing) {
 // --- both dialogs --------------------------------------------------------------------------------
 
 TEST_F(SetupTest, EachDialogHasItsPictureAndItsHelpTopic) {
-    CRecordingHelp help;
-    const auto picture = [](const char* name) {
-        return [name](HWND dialog) {
-            if (CanTakePictures()) EXPECT_TRUE(SaveWindowPicture(dialog, name)) << name;
-        };
-    };
-    Setup({picture("setup-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
-    Uninstall({picture("uninstall-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
-    EXPECT_EQ(help.topics, (std::vector<std::string>{help_topic::kSetup, help_topic::kSetup}));
+    CRecordingHelpViewer help;
+    Setup({Driver::Picture("setup-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
+    Uninstall({Driver::Picture("uninstall-dialog"), Driver::Click(IDHELP), Driver::Click(IDCANCEL)});
+    EXPECT_EQ(help.Topics(), (std::vector<std::string>{help_topic::kSetup, help_topic::kSetup}));
 }
 
 }  // namespace

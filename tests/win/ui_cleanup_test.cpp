@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "dialog_driver.h"
-#include "dialogs/help.h"
 #include "loopback_http_server.h"
 #include "main_window_fixture.h"
 #include "model/title_text.h"
+#include "recording_help_viewer.h"
 #include "recording_message_boxes.h"
 #include "window_picture.h"
 #include "win/window_text.h"
@@ -55,12 +55,6 @@ int AliasCount(const CUrlListFile& list) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-class CRecordingHelp final : public IHelpViewer {
-public:
-    std::vector<std::string> topics;
-    void Show(HWND, const char* topic) noexcept override { topics.emplace_back(topic); }
-};
-
 }  // namespace
 
 class DuplicatesTest : public MainWindowFixture {
@@ -82,36 +76,30 @@ protected:
 
 TEST_F(DuplicatesTest, MarkingTakesLaterOccurrencesOrWhatTheOtherListHolds) {
     struct Case {
-        int question;  // the answer to which duplicates, 0: no other list, no question
+        bool otherList;
+        std::vector<int> answers;  // to which duplicates (asked when there is another list), to the message
         std::vector<std::string> marked;
         const char* status;   // the end of the status line
         const char* message;  // a part of the message's text, null: none
     };
     const std::vector<std::string> later = {"Alpha again", "Alpha third", "Bravo again"};
     const Case cases[] = {
-        {0, later, "Duplicate URLs: 3 found, 3 marked.", "2 URL(s) occur more than once in list"},
-        {IDNO, later, "Duplicate URLs: 3 found, 3 marked.", "3 later occurrence(s) are now marked"},
-        {IDYES, {"Bravo", "Bravo again", "Charlie"}, "holds: 3 marked.", "3 title(s) of list"},
-        {IDCANCEL, {}, nullptr, nullptr},
+        {false, {IDOK}, later, "Duplicate URLs: 3 found, 3 marked.", "2 URL(s) occur more than once in list"},
+        {true, {IDNO, IDOK}, later, "Duplicate URLs: 3 found, 3 marked.", "3 later occurrence(s) are now marked"},
+        {true, {IDYES, IDOK}, {"Bravo", "Bravo again", "Charlie"}, "holds: 3 marked.", "3 title(s) of list"},
+        {true, {IDCANCEL}, {}, nullptr, nullptr},
     };
     for (const Case& test : cases) {
-        SCOPED_TRACE(test.question);
+        SCOPED_TRACE(::testing::PrintToString(test.answers));
         host_.CurrentList().ClearMarks();
-        if (test.question != 0) GiveOtherList();
+        if (test.otherList) GiveOtherList();
         auto window = Open(kViewOrganize);
         ASSERT_TRUE(window) << ::GetLastError();
-        std::optional<CRecordingMessageBoxes> boxes;
-        if (test.question == 0) {
-            boxes.emplace(std::initializer_list<int>{IDOK});
-        } else if (test.message) {
-            boxes.emplace(std::initializer_list<int>{test.question, IDOK});
-        } else {
-            boxes.emplace(std::initializer_list<int>{test.question});
-        }
+        CRecordingMessageBoxes boxes(test.answers);
         Command(*window, ID_MARK_DUPLICATE_URLS);
         EXPECT_EQ(MarkedNames(host_.CurrentList()), test.marked);
         if (test.message) {
-            EXPECT_TRUE(Contains(boxes->Shown().back().text, test.message)) << boxes->Shown().back().text;
+            EXPECT_TRUE(Contains(boxes.Shown().back().text, test.message)) << boxes.Shown().back().text;
             const std::string status = Text(*window, IDC_STATUS_LINE);
             EXPECT_TRUE(Contains(status, test.status)) << status;
         }
@@ -179,11 +167,6 @@ protected:
         driver.ServeEveryOwner();
         ::SendMessageA(window.Handle(), WM_COMMAND, ID_CHECK_LINKS, 0);
     }
-    static Driver::Step Picture(const char* name) {
-        return [name](HWND dialog) {
-            if (CanTakePictures()) EXPECT_TRUE(SaveWindowPicture(dialog, name)) << name;
-        };
-    }
     // The summary's lines, cell by cell.
     static std::vector<std::vector<std::string>> Rows(HWND dialog) {
         const HWND list = ::GetDlgItem(dialog, IDC_LINK_SUMMARY_LIST);
@@ -214,13 +197,12 @@ TEST_F(LinkCheckTest, SummaryListsDeadAndMovedLinksAndUpdatesMovedOnesOnlyWhenAs
         auto window = OpenWith({"/ok", "/moved", "/missing", "/no-head", "/slow"}, 1000);
         ASSERT_TRUE(window);
         const std::string movedUrl = UrlOf("moved");
-        CRecordingHelp help;
-        HelpViewerOverride helpOverride(help);
+        CRecordingHelpViewer help;
         CRecordingMessageBoxes boxes;
         std::string summary;
         std::vector<std::vector<std::string>> rows;
         CheckLinks(*window, {Driver::Await([](HWND dialog) { return ::GetDlgItem(dialog, IDC_LINK_SUMMARY_LIST); }),
-                             Picture("link_check_summary"),
+                             Driver::Picture("link_check_summary"),
                              [&](HWND dialog) {
                                  summary = win::WindowText(::GetDlgItem(dialog, IDC_LINK_SUMMARY_TEXT));
                                  rows = Rows(dialog);
@@ -234,7 +216,7 @@ TEST_F(LinkCheckTest, SummaryListsDeadAndMovedLinksAndUpdatesMovedOnesOnlyWhenAs
             {"slow", UrlOf("slow"), "timed out"},
         };
         EXPECT_EQ(rows, expected);
-        EXPECT_EQ(help.topics, std::vector<std::string>{help_topic::kCleanup});
+        EXPECT_EQ(help.Topics(), std::vector<std::string>{help_topic::kCleanup});
         EXPECT_EQ(MarkedNames(List()), (std::vector<std::string>{"missing", "slow"}));
         EXPECT_EQ(UrlOf("moved"), update ? server_.Url("/ok") : movedUrl);
         EXPECT_EQ(List().IsModified(), update);
@@ -254,7 +236,7 @@ TEST_F(LinkCheckTest, CancelInTheMiddleReturnsAtOnceWithNothingChanged) {
                              return win::WindowText(::GetDlgItem(dialog, IDC_LINK_PROGRESS_TEXT)) ==
                                     "Checked 2 of 8 links ...";
                          }),
-                         Picture("link_check_progress"),
+                         Driver::Picture("link_check_progress"),
                          [&](HWND dialog) {
                              cancelledAt = ::GetTickCount64();
                              Driver::Click(IDCANCEL)(dialog);

@@ -9,6 +9,7 @@
 #include "main_window_fixture.h"
 #include "model/title_text.h"
 #include "recording_message_boxes.h"
+#include "test_files.h"
 
 namespace {
 
@@ -21,12 +22,7 @@ constexpr char kOtherList[] =
 
 enum Modifiers { kPlain = 0, kCtrl = 1, kShift = 2 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_files::ReadFile;
 
 std::string WriteFresh(const std::string& text) {
     char folder[MAX_PATH] = {};
