@@ -60,8 +60,7 @@ void CMainDlg::ShowStatusText(UINT id, std::initializer_list<MessageArg> args) {
 }
 
 void CMainDlg::RefreshMarks() {
-    for (int level = 0; level < kLevelCount; ++level)
-        if (CLevelListBox* box = LevelBox(level)) box->RefreshItemData(List(), Settings().RecentPeriod);
+    RefreshItemData(0);
     UpdateControls();
 }
 

@@ -55,6 +55,11 @@ bool CMainDlg::OnInit() {
     return false;
 }
 
+void CMainDlg::RefreshItemData(int fromLevel) {
+    for (int level = fromLevel; level < kLevelCount; ++level)
+        if (CLevelListBox* box = LevelBox(level)) box->RefreshItemData(List(), Settings().RecentPeriod);
+}
+
 void CMainDlg::ShowCurrentList() {
     const bool opened = host_.OpenCurrentList(Handle(), false);
     BuildListMenus();

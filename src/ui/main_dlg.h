@@ -205,6 +205,8 @@ protected:
     void SetToolTipText(int control, const std::string& text) const noexcept;
     // The note window follows the selected title, or is cleared without one.
     void ShowSelectedNote();
+    // Sets every entry's item data again, from `fromLevel` to the titles.
+    void RefreshItemData(int fromLevel);
 
 private:
     // The Find command: the next match of the Find field's text.

@@ -79,8 +79,6 @@ private:
     void OnSelectionChange(int level);
     // Refills a column from the model's view, unless both are empty.
     void FillColumn(int level);
-    // Sets every entry's item data again, from `fromLevel` to the titles.
-    void RefreshItemData(int fromLevel);
     bool HasValidSelection(int level) const;
     void ShowLevel(int level, bool setSelection, int fromLevel);
 

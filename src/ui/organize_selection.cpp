@@ -56,11 +56,6 @@ void COrganizeDlg::FillColumn(int level) {
 
 void COrganizeDlg::KeepColumns(bool keep) { columns_.Keep(keep, List(), Settings().RecentPeriod); }
 
-void COrganizeDlg::RefreshItemData(int fromLevel) {
-    for (int level = fromLevel; level < kLevelCount; ++level)
-        Box(level).RefreshItemData(List(), Settings().RecentPeriod);
-}
-
 void COrganizeDlg::ShowSelection(int fromLevel, bool setSelection, bool clearPending) {
     // Organize mode would change a list that cannot be saved.
     if (List().IsReadOnly() && organizing_) SetOrganizeMode(false);
