@@ -50,7 +50,9 @@ public:
     std::string_view Bytes() const { return bytes_; }
     // The caller has made room for the span (ReserveSpans).
     void AddSlice(std::size_t offset, std::size_t size) {
-        spans_.push_back(Span{static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(size)});
+        Span& added = spans_.emplace_back();
+        added.offset = static_cast<std::uint32_t>(offset);
+        added.size = static_cast<std::uint32_t>(size);
         unused_ -= size;
     }
     // The caller has made room for the span and the bytes (ReserveBytes).

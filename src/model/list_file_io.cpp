@@ -133,7 +133,11 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
             break;
         }
         int item = ++count_;
-        items_.push_back(ListItem{static_cast<std::uint16_t>(item - 1), 0, flags});
+        // Field by field into the array: a whole item built aside and copied
+        // in costs a stalled load on every line.
+        ListItem& added = items_.emplace_back();
+        added.prev = static_cast<std::uint16_t>(item - 1);
+        added.flags = flags;
         items_[item - 1].next = static_cast<std::uint16_t>(item);
         texts_.AddSlice(text.empty() ? 0 : static_cast<std::size_t>(text.data() - bytes.data()),
                         text.size());
