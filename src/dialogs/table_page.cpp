@@ -232,8 +232,23 @@ void CTablePage::OnImport() {
     if (!exchange) return;
     CImportExportDlg dialog(*exchange, Owner(), IDD_IMPORT);
     if (dialog.Run(-1) != IDOK) return;
-    Add(dialog.ResultName(), dialog.ResultPath());
+    // A collection imported into the file of a list the page shows becomes
+    // that list again, not a second line for the same file.
+    StoreShown();
+    const int line = LineOfFile(dialog.ResultPath());
+    if (line < 0) {
+        Add(dialog.ResultName(), dialog.ResultPath());
+    } else {
+        box_.SetSelection(line);
+        OnSelectionChange();
+    }
     ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int CTablePage::LineOfFile(const std::string& path) const {
+    std::vector<std::string> paths;
+    for (int line = 0; line < LineCount(); ++line) paths.push_back(slots_[static_cast<std::size_t>(SlotOfLine(line))][1]);
+    return Settings().FindFileAmong(paths, path);
 }
 
 // The line shown is preselected when the list table has it (a line added

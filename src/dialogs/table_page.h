@@ -51,6 +51,8 @@ private:
 
     int LineCount() const;
     int SlotOfLine(int line) const;
+    // The line, in menu order, whose entry names the file `path`, or -1.
+    int LineOfFile(const std::string& path) const;
     void StoreShown();
     void ShowSlot(int slot);
     void EnableEntryFields(bool enabled) const;

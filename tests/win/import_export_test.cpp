@@ -13,6 +13,7 @@
 #include "app/store/memory_store.h"
 #include "dialog_driver.h"
 #include "dialogs/import_export_dlg.h"
+#include "prefs_test_support.h"
 #include "recording_message_boxes.h"
 #include "registry_test_support.h"
 #include "resource.h"
@@ -182,8 +183,9 @@ TEST_F(ImportExportTest, EachKindImportsIntoANewListThatJoinsTheListMenuAndOpens
         else
             EXPECT_NE(std::find(titles.begin(), titles.end(), c.title), titles.end());
     }
-    if (fs::exists(cases[1].source))  // the bookmark file read remembers where it was
+    if (fs::exists(cases[1].source)) {  // the bookmark file read remembers where it was
         EXPECT_EQ(app->Settings().BookmarkFilePath, cases[1].source);
+    }
 }
 
 TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
@@ -227,7 +229,9 @@ TEST_F(ImportExportTest, ProposedSourcesAndNewListsFollowTheKindAndTheBrowser) {
             Run(templateId, 0,
                 {[&](HWND dialog) {
                      EXPECT_EQ(::SendDlgItemMessageA(dialog, combo, CB_GETCURSEL, 0, 0), browser.kind) << browser.dde;
-                     if (browser.kind == kNetscapeKind) EXPECT_EQ(Text(dialog, IDC_EXCHANGE_PATH), "C:\\Old\\bookmarks.html");
+                     if (browser.kind == kNetscapeKind) {
+                         EXPECT_EQ(Text(dialog, IDC_EXCHANGE_PATH), "C:\\Old\\bookmarks.html");
+                     }
                      if (templateId == IDD_EXPORT) SaveWindowPicture(dialog, "export_dialog");
                  },
                  Driver::Click(IDCANCEL)});
@@ -258,6 +262,35 @@ TEST_F(ImportExportTest, ImportingOverTheOpenListReplacesItOnlyAfterOk) {
     EXPECT_EQ(Titles(), std::vector<std::string>{"Chromium title"});
     EXPECT_FALSE(app->CurrentList().IsModified());
     EXPECT_FALSE(app->CurrentList().IsReadOnly());  // the file is held again
+}
+
+// From the URL Lists page a collection imported into a new file adds its
+// line; one imported into the file of a line the page shows selects that line.
+TEST_F(ImportExportTest, TheUrlListsPageGivesAnImportedFileOneLine) {
+    ASSERT_TRUE(started);
+    const std::string source = Path("one.json");
+    WriteFile(source, kChromium);
+    std::vector<Driver::Step> script;
+    auto importInto = [&](const std::string& target, std::vector<std::string> lines, const std::string& shown) {
+        for (Driver::Step step : {prefs_steps::ClickPage(IDC_IMPORT_LIST), ChooseKind(IDC_IMPORT_KIND, kChromiumKind),
+                                  Driver::SetText(IDC_EXCHANGE_PATH, source), Driver::SetText(IDC_NEW_LIST_PATH, target),
+                                  Driver::Click(IDC_IMPORT_LIST), prefs_steps::Check([=](HWND sheet) {
+                                      EXPECT_EQ(PageLines(sheet), lines);
+                                      EXPECT_EQ(PageItemText(sheet, IDC_ENTRY_NAME), shown);
+                                  })})
+            script.push_back(step);
+    };
+    importInto(Path("New.txt"), {"A", "B", "New"}, "New");
+    importInto(Path("b.TXT"), {"A", "B", "New"}, "B");  // the file of B, named otherwise
+    script.insert(script.end(), {Driver::Click(IDC_APPLY), Driver::Click(IDCANCEL)});
+    CRecordingMessageBoxes boxes({IDOK});
+    Driver driver(std::move(script));
+    driver.ServeEveryOwner();
+    app->RunPreferences(driver.Owner(), kUrlListsTab);
+    EXPECT_EQ(boxes.Captions(), std::vector<std::string>{"Overwrite?"});
+    EXPECT_EQ(app->Settings().Lists.Count(), 3);
+    EXPECT_EQ(app->Settings().Lists.CurrentList, 1);  // B, highlighted, was opened
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Chromium title"});
 }
 
 TEST_F(ImportExportTest, EachKindExportsTheListChosenInTheDialogAfterItsQuestions) {

@@ -113,7 +113,7 @@ protected:
     CAppSettings settings{registry};
     browser_test::CRecordingLauncher launcher;
     int preferencesShown = 0;
-    SetupContext context{settings, registry, launcher, [this](HWND) { ++preferencesShown; }};
+    SetupContext context{settings, registry, launcher, [this](HWND) { ++preferencesShown; }, {}};
 };
 
 // --- Setup -------------------------------------------------------------------------------------

@@ -138,6 +138,8 @@ public:
     int AddList(const std::string& name, const std::string& path);
     // The index of the list kept in the file `path`, or -1.
     int FindListByFile(const std::string& path) const;
+    // The index of the first of `paths` that names the file `path`, or -1.
+    int FindFileAmong(const std::vector<std::string>& paths, const std::string& path) const;
 
     // --- the list folder -------------------------------------------------------
     // Makes ListFolder absolute against AppFolder, with a trailing backslash.

@@ -36,17 +36,22 @@ int CAppSettings::AddList(const std::string& name, const std::string& path) {
 }
 
 int CAppSettings::FindListByFile(const std::string& path) const {
+    std::vector<std::string> paths;
+    for (const ListEntry& entry : Lists.entries) paths.push_back(entry.path);
+    return FindFileAmong(paths, path);
+}
+
+int CAppSettings::FindFileAmong(const std::vector<std::string>& paths, const std::string& path) const {
     platform::FileSystem& files = *env_.files;
     std::string wanted;
     if (path.empty() || !files.Exists(path) || !files.FullPath(path, wanted)) return -1;
     WaitCursorScope wait(env_.waitCursor);
-    for (int i = 0; i < Lists.Count(); ++i) {
-        const std::string& listPath = Lists.Entry(i).path;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
         std::string full;
         // Windows file names ignore case: "C:\Lists\A.txt" and "c:\lists\a.TXT" are one file.
-        if (!listPath.empty() && files.Exists(listPath) && files.FullPath(listPath, full) &&
+        if (!paths[i].empty() && files.Exists(paths[i]) && files.FullPath(paths[i], full) &&
             env_.codePage->CompareNoCase(full, wanted) == 0)
-            return i;
+            return static_cast<int>(i);
     }
     return -1;
 }
