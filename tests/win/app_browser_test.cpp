@@ -6,8 +6,7 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_app.h"
-#include "app/store/memory_store.h"
+#include "app_fixture.h"
 #include "browser_test_support.h"
 #include "message_pump.h"
 #include "model/title_text.h"
@@ -21,14 +20,9 @@ namespace {
 
 constexpr char kService[] = "vellinortestbrowser";
 
-class AppBrowserTest : public ::testing::Test {
+class AppBrowserTest : public AppFixture {
 protected:
-    ~AppBrowserTest() override {
-        if (app) app->End();
-        MSG message;  // the run's WM_QUIT must not reach the next test's pumping
-        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
+    ~AppBrowserTest() override { EndApp(); }  // before the fake browser and the launcher go
 
     // The fake browser answers by `rules`; the application starts in `mode`
     // with `listText`, selected as `start` says.
@@ -36,25 +30,17 @@ protected:
                bool newWindow = true) {
         fake = std::make_unique<CFakeDdeBrowser>(folder.Path(), kService, rules);
         ASSERT_TRUE(fake->Ready());
-        const std::string list = folder.Path() + "Sample.txt";
-        std::ofstream(list, std::ios::binary) << listText;
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        stored.Lists.entries = {{"Sample", list, start}};
-        stored.Lists.CurrentList = 0;
-        stored.Browsers.entries = {{"Test Browser", "C:\\Browser\\browser.exe", kService}};
-        stored.Browsers.CurrentBrowser = 0;
-        stored.Options.OpenInNewWindow = newWindow;
-        stored.ViewMode = mode;
-        ASSERT_TRUE(stored.SaveSettings(true, nullptr));
-        AppEnvironment environment{&registry, folder.Path() + "vellinor.exe"};
+        ASSERT_TRUE(StoreSettings({{"Sample", WriteList("Sample", listText), start}}, 0, [&](CAppSettings& s) {
+            s.Browsers.entries = {{"Test Browser", "C:\\Browser\\browser.exe", kService}};
+            s.Browsers.CurrentBrowser = 0;
+            s.Options.OpenInNewWindow = newWindow;
+            s.ViewMode = mode;
+        }));
+        AppEnvironment environment = Environment();
         environment.launcher = &launcher;
-        app = std::make_unique<CMainApp>(std::move(environment));
-        ASSERT_TRUE(app->Start(""));
+        ASSERT_TRUE(StartApp(std::move(environment)));
         ASSERT_NE(app->MainWindow(), nullptr);
     }
-    HWND Main() const { return app->MainWindow() ? app->MainWindow()->Handle() : nullptr; }
     std::string Field(int id) const {
         char text[256] = {};
         ::GetDlgItemTextA(Main(), id, text, sizeof text);
@@ -66,11 +52,8 @@ protected:
     }
 
     std::string listText = "<1>First\n<2>One\nhttp://one/\tOne\n";
-    registry_test::ScratchFolder folder;
-    store::MemoryStore registry;
     CRecordingLauncher launcher;
     std::unique_ptr<CFakeDdeBrowser> fake;
-    std::unique_ptr<CMainApp> app;
 };
 
 TEST_F(AppBrowserTest, OpeningASelectedTitleReachesTheBrowserAndCountsAsAVisit) {

@@ -8,12 +8,10 @@
 
 #include <fstream>
 
-#include "app/main_app.h"
-#include "app/store/memory_store.h"
+#include "app_fixture.h"
 #include "dialogs/prefs_sheet.h"
 #include "prefs_test_support.h"
 #include "recording_message_boxes.h"
-#include "registry_test_support.h"
 #include "resource.h"
 #include "scripted_pickers.h"
 #include "window_picture.h"
@@ -23,33 +21,19 @@ namespace {
 using namespace prefs_steps;
 using Driver = CDialogDriver;
 
-class AppPrefsTest : public ::testing::Test {
+class AppPrefsTest : public AppFixture {
 protected:
     // Starts the application with lists A and B (B open) and two browsers.
     void Start() {
         for (const char* name : {"A", "B"}) {
-            lists.push_back(folder.Path() + name + ".txt");
-            std::ofstream(lists.back(), std::ios::binary) << "<1>" << name << "\r\n";
-            std::ofstream(folder.Path() + name + ".exe") << "MZ";
+            lists.push_back(WriteList(name, "<1>" + std::string(name) + "\r\n"));
+            std::ofstream(Path(std::string(name) + ".exe")) << "MZ";
         }
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        stored.Lists.entries = {{"A", lists[0], "-1,-1,-1"}, {"B", lists[1], "-1,-1,-1"}};
-        stored.Lists.CurrentList = 1;
-        stored.Browsers.entries = {{"X", folder.Path() + "A.exe", "x"}, {"Y", folder.Path() + "B.exe", "y"}};
-        stored.Browsers.CurrentBrowser = 1;
-        ASSERT_TRUE(stored.SaveSettings(true, nullptr));
-        environment.registry = &registry;
-        environment.programPath = folder.Path() + "vellinor.exe";
-        app = std::make_unique<CMainApp>(environment);
-        ASSERT_TRUE(app->Start(""));
-    }
-    ~AppPrefsTest() override {
-        if (app) app->End();
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        ASSERT_TRUE(StoreSettings({{"A", lists[0]}, {"B", lists[1]}}, 1, [this](CAppSettings& s) {
+            s.Browsers.entries = {{"X", Path("A.exe"), "x"}, {"Y", Path("B.exe"), "y"}};
+            s.Browsers.CurrentBrowser = 1;
+        }));
+        ASSERT_TRUE(StartApp(Environment()));
     }
     INT_PTR Run(int tab, std::vector<Driver::Step> script) {
         Driver driver(std::move(script));
@@ -57,10 +41,6 @@ protected:
     }
     CAppSettings& Settings() { return app->Settings(); }
 
-    registry_test::ScratchFolder folder;
-    store::MemoryStore registry;
-    AppEnvironment environment;
-    std::unique_ptr<CMainApp> app;
     std::vector<std::string> lists;
 };
 
@@ -102,9 +82,7 @@ TEST_F(AppPrefsTest, ChosenColoursRepaintTheMainWindowAndDoneWritesThem) {
     EXPECT_EQ(::GetPixel(dc, 1, 6), RGB(0, 128, 0));
     ::ReleaseDC(main, dc);
     if (CanTakePictures()) SaveWindowPicture(main, "prefs-applied-colors");
-    CAppSettings stored(registry);
-    stored.AppFolder = folder.Path();
-    stored.LoadSettings();
+    CAppSettings stored = StoredSettings();
     EXPECT_TRUE(stored.Options.CustomColors);
     EXPECT_EQ(stored.Colors[kColorBackground], RGB(0, 128, 0));
 }

@@ -10,13 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/main_app.h"
 #include "app/single_instance.h"
-#include "app/store/memory_store.h"
+#include "app_fixture.h"
 #include "dialogs/prefs_host.h"
 #include "message_pump.h"
 #include "recording_message_boxes.h"
-#include "registry_test_support.h"
 #include "resource.h"
 #include "win/handles.h"
 
@@ -24,41 +22,20 @@ namespace {
 
 const char kList[] = "<1>First\n<2>One\nhttp://one\tOne\n<1>Second\n<2>Two\nhttp://two\tTwo\n";
 
-class AppShellTest : public ::testing::Test {
+class AppShellTest : public AppFixture {
 protected:
     AppShellTest() {
-        listPath = folder.Path() + "Sample.txt";
-        std::ofstream(listPath, std::ios::binary) << kList;
         environment.runSetup = [](HWND, const SetupContext&) { return SetupOutcome{}; };
         environment.runUninstall = [](HWND, const SetupContext&) { return false; };
-    }
-    ~AppShellTest() override {
-        if (app) app->End();
-        // A run that ended posted WM_QUIT; the next test's pumping must not see it.
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
     }
 
     // Stores the settings a previous run would have left, changed by `change`.
     void StoreSettings(const std::function<void(CAppSettings&)>& change = {}) {
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        stored.Lists.entries = {{"Sample", listPath, "-1,-1,-1"}};
-        stored.Lists.CurrentList = 0;
-        if (change) change(stored);
-        ASSERT_TRUE(stored.SaveSettings(true, nullptr));
-    }
-    CAppSettings StoredSettings() {
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        return stored;
+        ASSERT_TRUE(AppFixture::StoreSettings({{"Sample", listPath}}, 0, change));
     }
     // A program file left where a previous run was started from, named in the settings.
     std::string StoreOldCopy(const std::string& name) {
-        std::string old = folder.Path() + name;
+        std::string old = Path(name);
         std::ofstream(old) << "old";
         StoreSettings([&](CAppSettings& s) { s.ProgramPath = old; });
         return old;
@@ -66,23 +43,17 @@ protected:
     bool StoreIsEmpty() { return registry.Open(store::Root::kCurrentUser, "Software\\Corvain") == nullptr; }
 
     bool Start(const std::string& commandLine = "", const std::string& programName = "vellinor.exe") {
-        programPath = folder.Path() + programName;
-        environment.registry = &registry;
+        programPath = Path(programName);
         environment.programPath = programPath;
-        app = std::make_unique<CMainApp>(environment);
-        return app->Start(commandLine);
+        return StartApp(environment, commandLine);
     }
-    HWND Main() const { return app->MainWindow() ? app->MainWindow()->Handle() : nullptr; }
     HWND Hidden() const { return app->HiddenWindow(); }
     void Post(UINT message, WPARAM wParam, LPARAM lParam = 0) { ::PostMessageA(Hidden(), message, wParam, lParam); }
     bool PumpUntil(const std::function<bool()>& done) { return ::PumpUntil(done, nullptr, 5000); }
 
-    registry_test::ScratchFolder folder;
-    store::MemoryStore registry;
-    std::string listPath;
+    std::string listPath = WriteList("Sample", kList);
     std::string programPath;
-    AppEnvironment environment;
-    std::unique_ptr<CMainApp> app;
+    AppEnvironment environment = Environment();
 };
 
 // --- start and end ---------------------------------------------------------------------------
@@ -187,9 +158,7 @@ TEST_F(AppShellTest, AFirstSetupEndsTheRunOnlyWhenItMovedTheProgram) {
         EXPECT_EQ(Main() != nullptr, !moved) << moved;
         app->End();
         EXPECT_EQ(StoreIsEmpty(), moved) << moved;
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        DrainQuit();
     }
 }
 

@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_app.h"
-#include "app/store/memory_store.h"
+#include "app_fixture.h"
 #include "recording_message_boxes.h"
-#include "registry_test_support.h"
 #include "resource.h"
 #include "win/window_text.h"
 
@@ -19,37 +17,24 @@ namespace {
 const char kListA[] = "<1>Alpha\n<2>One\nhttp://a/1\tA1\n<1>Beta\n<2>Two\nhttp://a/2\tA2\n";
 const char kListB[] = "<1>Gamma\n<2>Three\nhttp://b/3\tB3\n";
 
-class AppSwitchListTest : public ::testing::Test {
+class AppSwitchListTest : public AppFixture {
 protected:
-    ~AppSwitchListTest() override {
-        if (app) app->End();
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
+    ~AppSwitchListTest() override { EndApp(); }  // before the tabs the application records go
 
     // Lists "A" and "B" ("B" without a file unless `withB`), A current, in Organize mode.
     bool Start(bool withB) { return StartWith(withB, true); }
     // The same, writing A's file only when `writeA` (else the test has), in `viewMode`.
     bool StartWith(bool withB, bool writeA, int viewMode = kViewOrganize) {
-        pathA = folder.Path() + "A.txt";
-        pathB = folder.Path() + "B.txt";
-        if (writeA) std::ofstream(pathA, std::ios::binary) << kListA;
-        if (withB) std::ofstream(pathB, std::ios::binary) << kListB;
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        stored.Lists.entries = {{"A", pathA, "-1,-1,-1"}, {"B", pathB, "-1,-1,-1"}};
-        stored.Lists.CurrentList = 0;
-        stored.ViewMode = viewMode;
-        if (!stored.SaveSettings(true, nullptr)) return false;
-        AppEnvironment environment{&registry, folder.Path() + "vellinor.exe"};
+        pathA = writeA ? WriteList("A", kListA) : Path("A.txt");
+        pathB = withB ? WriteList("B", kListB) : Path("B.txt");
+        if (!StoreSettings({{"A", pathA}, {"B", pathB}}, 0, [&](CAppSettings& s) { s.ViewMode = viewMode; }))
+            return false;
+        AppEnvironment environment = Environment();
         environment.runPreferences = [this](IPrefsHost&, HWND, int tab) {
             preferencesTabs.push_back(tab);
             return INT_PTR{IDCANCEL};
         };
-        app = std::make_unique<CMainApp>(std::move(environment));
-        return app->Start("") && app->MainWindow();
+        return StartApp(std::move(environment)) && app->MainWindow();
     }
     void Command(int id) { ::SendMessageA(Main(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     // Every entry of the titles column as the current list's view has it.
@@ -67,16 +52,12 @@ protected:
                 << position;
         }
     }
-    HWND Main() const { return app->MainWindow()->Handle(); }
     int Categories() const {
         return static_cast<int>(::SendDlgItemMessageA(Main(), IDC_CATEGORY_LIST, LB_GETCOUNT, 0, 0));
     }
 
-    registry_test::ScratchFolder folder;
-    store::MemoryStore registry;
     std::string pathA;
     std::string pathB;
-    std::unique_ptr<CMainApp> app;
     std::vector<int> preferencesTabs;  // the Preferences asked for, by tab
 };
 

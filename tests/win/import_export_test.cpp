@@ -9,13 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/main_app.h"
-#include "app/store/memory_store.h"
+#include "app_fixture.h"
 #include "dialog_driver.h"
 #include "dialogs/import_export_dlg.h"
 #include "prefs_test_support.h"
 #include "recording_message_boxes.h"
-#include "registry_test_support.h"
 #include "resource.h"
 #include "test_files.h"
 #include "window_picture.h"
@@ -76,34 +74,19 @@ Driver::Step ChooseKind(int combo, int kind) {
 
 std::string Text(HWND dialog, int id) { return win::WindowText(::GetDlgItem(dialog, id)); }
 
-class ImportExportTest : public ::testing::Test {
+class ImportExportTest : public AppFixture {
 protected:
     ImportExportTest() {
-        pathA = Path("A.txt");
-        pathB = Path("B.txt");
-        WriteFile(pathA, kListA);
-        WriteFile(pathB, kListB);
+        pathA = WriteList("A", kListA);
+        pathB = WriteList("B", kListB);
         auto shellFolders = registry.Create(store::Root::kCurrentUser, kShellFolders);
         for (const char* name : {"Favorites", "AppData", "Programs", "Local AppData"})
             shellFolders->WriteText(name, folder.Path() + "shell\\" + name);
-        CAppSettings stored(registry);
-        stored.AppFolder = folder.Path();
-        stored.LoadSettings();
-        stored.ListFolder = folder.Path();
-        stored.Lists.entries = {{"A", pathA, "-1,-1,-1"}, {"B", pathB, "-1,-1,-1"}};
-        stored.Lists.CurrentList = 0;
-        stored.SaveSettings(true, nullptr);
-        app = std::make_unique<CMainApp>(AppEnvironment{&registry, folder.Path() + "vellinor.exe"});
-        started = app->Start("") && app->MainWindow();
-    }
-    ~ImportExportTest() override {
-        app->End();
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        started = StoreSettings({{"A", pathA}, {"B", pathB}}, 0,
+                                [this](CAppSettings& s) { s.ListFolder = folder.Path(); }) &&
+                  StartApp(Environment()) && app->MainWindow();
     }
 
-    std::string Path(const std::string& name) const { return folder.Path() + name; }
     INT_PTR Run(UINT templateId, int listIndex, std::vector<Driver::Step> script) {
         Driver driver(std::move(script));
         CImportExportDlg dialog(*app, driver.Owner(), templateId);
@@ -126,11 +109,8 @@ protected:
         return titles;
     }
 
-    registry_test::ScratchFolder folder;
-    store::MemoryStore registry;
     std::string pathA;
     std::string pathB;
-    std::unique_ptr<CMainApp> app;
     bool started = false;
     std::string resultName;
     std::string resultPath;
