@@ -166,17 +166,31 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
 // own item number when it has aliases and goes otherwise.
 void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
                                   std::vector<std::pair<int, long>>& targets) {
-    std::unordered_map<long, int> targetByNumber;
-    targetByNumber.reserve(targets.size());
-    for (auto& [item, number] : targets) targetByNumber.emplace(number, item);  // first wins
+    // The first title carrying each number. Lists as this program writes
+    // them carry item numbers only, which a table indexed by number serves;
+    // any other number goes into a map.
+    auto isItemNumber = [](long number) { return number > 0 && number <= kMaxItems; };
+    std::vector<std::uint16_t> firstByItemNumber(targets.empty() ? 0 : kMaxItems + 1);
+    std::unordered_map<long, int> firstByOtherNumber;
+    for (auto& [item, number] : targets) {
+        if (!isItemNumber(number)) {
+            firstByOtherNumber.emplace(number, item);  // the first wins
+        } else if (firstByItemNumber[static_cast<std::size_t>(number)] == 0) {
+            firstByItemNumber[static_cast<std::size_t>(number)] = static_cast<std::uint16_t>(item);
+        }
+    }
+    auto firstCarrying = [&](long number) {
+        if (isItemNumber(number)) return static_cast<int>(firstByItemNumber[static_cast<std::size_t>(number)]);
+        auto found = firstByOtherNumber.find(number);
+        return found == firstByOtherNumber.end() ? 0 : found->second;
+    };
     for (auto& [alias, number] : aliases) {
-        auto found = number > 0 ? targetByNumber.find(number) : targetByNumber.end();
-        if (found == targetByNumber.end()) {
+        const int target = targets.empty() ? 0 : firstCarrying(number);
+        if (target == 0) {
             texts_[alias] = std::string_view();
             Unlink(alias);
             continue;
         }
-        int target = found->second;
         char text[32];
         std::memcpy(text, kAliasPrefix.data(), kAliasPrefix.size());
         char* end = std::to_chars(text + kAliasPrefix.size(), text + sizeof text, target).ptr;
