@@ -44,25 +44,24 @@ std::size_t CountNewlines(std::string_view bytes) {
 std::size_t FindLineEnd(std::string_view bytes, std::size_t at, char mark, bool& marked) {
     const char* data = bytes.data();
     const std::size_t size = bytes.size();
-    marked = false;
+    // Gathered in a register and stored once: stored through `marked` at
+    // every step, each step would wait for the store of the step before.
+    unsigned marks = 0;
 #if defined(__SSE2__)
     const __m128i newline = _mm_set1_epi8('\n');
     const __m128i wanted = _mm_set1_epi8(mark);
     for (; size - at >= kStep; at += kStep) {
         __m128i chunk = Load(data + at);
         unsigned ends = Matches(chunk, newline);
-        unsigned marks = Matches(chunk, wanted);
         if (ends != 0) {
             unsigned first = static_cast<unsigned>(__builtin_ctz(ends));
-            marked = marked || (marks & ((1u << first) - 1)) != 0;
+            marked = (marks | (Matches(chunk, wanted) & ((1u << first) - 1))) != 0;
             return at + first;
         }
-        marked = marked || marks != 0;
+        marks |= Matches(chunk, wanted);
     }
 #endif
-    for (; at < size; ++at) {
-        if (data[at] == '\n') return at;
-        marked = marked || data[at] == mark;
-    }
-    return size;
+    for (; at < size && data[at] != '\n'; ++at) marks |= data[at] == mark;
+    marked = marks != 0;
+    return at;
 }
