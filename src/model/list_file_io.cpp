@@ -141,6 +141,11 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
         items_[item - 1].next = static_cast<std::uint16_t>(item);
         texts_.AddSlice(text.empty() ? 0 : static_cast<std::size_t>(text.data() - bytes.data()),
                         text.size());
+        // Read in outline order, the categories come as the top level lists them.
+        if (level == kCategory && InsertInView(kCategory, -1, item) != 0) {
+            result = -3;
+            break;
+        }
 
         if (level == kTitle && !(flags & ItemFlags::kSeparator)) {
             if (StartsWith(text, kAliasPrefix)) {
@@ -157,7 +162,6 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
     items_[0].prev = static_cast<std::uint16_t>(count_);
     ResolveAliases(aliases, targets);
     texts_.Tidy();
-    if (RebuildLevel(kCategory) != 0) result = -3;
     return result;
 }
 
