@@ -10,11 +10,6 @@ namespace {
 constexpr std::size_t kStep = 16;
 
 __m128i Load(const char* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
-
-// One bit a byte, the lowest for the first.
-unsigned Matches(__m128i bytes, __m128i wanted) {
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
-}
 #endif
 
 }  // namespace
@@ -39,29 +34,4 @@ std::size_t CountNewlines(std::string_view bytes) {
 #endif
     for (; at < size; ++at) count += data[at] == '\n';
     return count;
-}
-
-std::size_t FindLineEnd(std::string_view bytes, std::size_t at, char mark, bool& marked) {
-    const char* data = bytes.data();
-    const std::size_t size = bytes.size();
-    // Gathered in a register and stored once: stored through `marked` at
-    // every step, each step would wait for the store of the step before.
-    unsigned marks = 0;
-#if defined(__SSE2__)
-    const __m128i newline = _mm_set1_epi8('\n');
-    const __m128i wanted = _mm_set1_epi8(mark);
-    for (; size - at >= kStep; at += kStep) {
-        __m128i chunk = Load(data + at);
-        unsigned ends = Matches(chunk, newline);
-        if (ends != 0) {
-            unsigned first = static_cast<unsigned>(__builtin_ctz(ends));
-            marked = (marks | (Matches(chunk, wanted) & ((1u << first) - 1))) != 0;
-            return at + first;
-        }
-        marks |= Matches(chunk, wanted);
-    }
-#endif
-    for (; at < size && data[at] != '\n'; ++at) marks |= data[at] == mark;
-    marked = marks != 0;
-    return at;
 }

@@ -105,9 +105,10 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
     std::vector<std::pair<int, long>> targets;
     int result = 0;
     bool started = false;
+    LineScanner scanner(bytes, '#');
     for (std::size_t at = 0; at < bytes.size();) {
         bool hash = false;
-        std::size_t eol = FindLineEnd(bytes, at, '#', hash);  // only such a line can carry an alias number
+        std::size_t eol = scanner.NextEnd(hash);  // only such a line can carry an alias number
         if (eol > kMaxTextOffset) {
             result = -3;  // beyond what a text's offset can name
             break;
