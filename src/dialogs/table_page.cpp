@@ -247,7 +247,8 @@ void CTablePage::OnImport() {
 
 int CTablePage::LineOfFile(const std::string& path) const {
     std::vector<std::string> paths;
-    for (int line = 0; line < LineCount(); ++line) paths.push_back(slots_[static_cast<std::size_t>(SlotOfLine(line))][1]);
+    for (int line = 0; line < LineCount(); ++line)
+        paths.push_back(slots_[static_cast<std::size_t>(SlotOfLine(line))][1]);
     return Settings().FindFileAmong(paths, path);
 }
 

@@ -115,7 +115,8 @@ TEST_F(ListFileLoad, OldFormTimeKeptVerbatimUntilRebuilt) {
 TEST_F(ListFileLoad, AliasesResolveToFirstTargetAndStrayOnesVanish) {
     ASSERT_EQ(LoadText("<1>C\n<2>S\nhttp://t\tT\t\xA6#42\nalias:42\nalias:17\nalias:42\n"
                        "alias:\nalias:-3\nalias:0\nhttp://u\tU\t\xA6#42\n"
-                       "http://v\tV\t\xA6#70000\nalias:70000\nhttp://w\tW\t\xA6#70000\n"),  // beyond item numbers
+                       // a number beyond the item numbers
+                       "http://v\tV\t\xA6#70000\nalias:70000\nhttp://w\tW\t\xA6#70000\n"),
               0);
     EXPECT_EQ(Outline(), (std::vector<std::string>{"0:C", "1:S", "2:http://t\tT\t\xA6#3",
                                                    "2:alias:3", "2:alias:3",

@@ -252,13 +252,14 @@ TEST_F(ImportExportTest, TheUrlListsPageGivesAnImportedFileOneLine) {
     WriteFile(source, kChromium);
     std::vector<Driver::Step> script;
     auto importInto = [&](const std::string& target, std::vector<std::string> lines, const std::string& shown) {
-        for (Driver::Step step : {prefs_steps::ClickPage(IDC_IMPORT_LIST), ChooseKind(IDC_IMPORT_KIND, kChromiumKind),
-                                  Driver::SetText(IDC_EXCHANGE_PATH, source), Driver::SetText(IDC_NEW_LIST_PATH, target),
-                                  Driver::Click(IDC_IMPORT_LIST), prefs_steps::Check([=](HWND sheet) {
-                                      EXPECT_EQ(PageLines(sheet), lines);
-                                      EXPECT_EQ(PageItemText(sheet, IDC_ENTRY_NAME), shown);
-                                  })})
-            script.push_back(step);
+        script.insert(script.end(), {prefs_steps::ClickPage(IDC_IMPORT_LIST),
+                                     ChooseKind(IDC_IMPORT_KIND, kChromiumKind),
+                                     Driver::SetText(IDC_EXCHANGE_PATH, source),
+                                     Driver::SetText(IDC_NEW_LIST_PATH, target), Driver::Click(IDC_IMPORT_LIST),
+                                     prefs_steps::Check([=](HWND sheet) {
+                                         EXPECT_EQ(PageLines(sheet), lines);
+                                         EXPECT_EQ(PageItemText(sheet, IDC_ENTRY_NAME), shown);
+                                     })});
     };
     importInto(Path("New.txt"), {"A", "B", "New"}, "New");
     importInto(Path("b.TXT"), {"A", "B", "New"}, "B");  // the file of B, named otherwise
