@@ -10,6 +10,7 @@
 #include "app/single_instance.h"
 #include "app/startup_rules.h"
 #include "dialogs/messages.h"
+#include "platform/file_system.h"
 #include "resource.h"
 #include "win/module.h"
 
@@ -20,8 +21,12 @@ const std::vector<int> kButtonBitmapIds = {170, 171, 172, 174, 175, 176, 183, 18
                                            185, 186, 187, 191, 192, 194, 195, 196,
                                            197, 198, 199, 200, 201, 202};
 
-// Windows refuses to delete a program file while the program runs.
-bool FileInUse(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED; }
+// False when Windows refused the delete because the file is in use (a
+// program file while its program runs), so that it is worth another try.
+bool DeleteUnlessInUse(const std::string& path) {
+    platform::FileSystem& files = platform::OsFileSystem();
+    return files.Classify(files.Remove(path)) != platform::ErrorKind::AccessOrSharing;
+}
 
 // Setup starts the program it moved and then ends: its own file can be
 // deleted only once it has, which takes a moment.
@@ -148,15 +153,14 @@ void CMainApp::DeleteOldProgramCopy() {
         MsgBoxFormatted(nullptr, IDS_DELETE_OLD_COPY, MsgBoxKind::kQuestionYesNo, {old}) != IDYES)
         return;
     MakeWritable(old);  // a read-only file is refused as one in use is
-    if (!::DeleteFileA(old.c_str()) && FileInUse(::GetLastError())) {
+    if (!DeleteUnlessInUse(old)) {
         oldCopyToDelete_ = old;  // tried again once the hidden window can keep time
         oldCopyTries_ = 0;
     }
 }
 
 void CMainApp::RetryOldProgramCopyDelete() {
-    if (::DeleteFileA(oldCopyToDelete_.c_str()) || !FileInUse(::GetLastError()) ||
-        ++oldCopyTries_ == kOldCopyTries) {
+    if (DeleteUnlessInUse(oldCopyToDelete_) || ++oldCopyTries_ == kOldCopyTries) {
         ::KillTimer(appWindow_.Handle(), CAppWindow::kOldCopyTimerId);
         oldCopyToDelete_.clear();
     }
