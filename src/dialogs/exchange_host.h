@@ -1,7 +1,8 @@
 // What the Import and Export dialogs need from the application: the
 // settings, where the user's special folders are recorded, the open lists
 // (exported, or letting go of a file an import replaces, and following it)
-// and opening another list for an export. CMainApp implements it; the dialogs' tests supply a fake.
+// and opening another list for an export. CMainApp implements it; the
+// dialogs' tests supply a fake.
 #pragma once
 
 #include <windows.h>

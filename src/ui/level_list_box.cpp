@@ -179,7 +179,8 @@ bool CLevelListBox::DrawItem(const DRAWITEMSTRUCT& item) {
 
     // The item data is the entry's CUrlListFile::DisplayAttributes.
     int code = static_cast<int>(item.itemData & DisplayCode::kColorMask);
-    if (code == DisplayCode::kMarked && !host_->IsOrganizing()) code = DisplayCode::kNormal;  // marks show only while organizing
+    // Marks show only while organizing.
+    if (code == DisplayCode::kMarked && !host_->IsOrganizing()) code = DisplayCode::kNormal;
     const EntryColors colors =
         ColorsOf(code, (item.itemState & ODS_SELECTED) != 0, host_->Application().Settings());
     const COLORREF oldText = ::SetTextColor(dc, colors.text);

@@ -1,6 +1,7 @@
 #include "ui/note_wnd.h"
 
 #include "app/win32/window_placement.h"
+#include "dialogs/help.h"
 #include "model/title_text.h"
 #include "resource.h"
 #include "ui/dialog_geometry.h"

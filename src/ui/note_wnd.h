@@ -16,7 +16,6 @@
 
 #include "app/settings/app_settings.h"
 #include "model/url_list_file.h"
-#include "dialogs/help.h"
 #include "dialogs/help_dialog.h"
 
 // What the note window needs from the main window that owns it.

@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "win/handles.h"
+
 namespace test_files {
 
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -35,13 +37,12 @@ inline bool WriteFile(const std::string& path, const std::string& bytes) {
 inline std::vector<std::string> FileNames(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
-    const HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
+    const win::UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &data));
+    if (!find) return names;
     do {
         const std::string name = data.cFileName;
         if (name != "." && name != "..") names.push_back(name);
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
+    } while (::FindNextFileA(find.Get(), &data));
     std::sort(names.begin(), names.end());
     return names;
 }
