@@ -39,6 +39,13 @@ bool LineInBuffer(std::string_view bytes, int level, std::string_view text, std:
     return bytes[end - 2] == kLineEnd[0] && bytes[end - 1] == kLineEnd[1];
 }
 
+// Whether an alias line reads exactly "alias:" and its number as the writer puts it.
+bool IsWrittenAlias(std::string_view text, long number) {
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return text.substr(kAliasPrefix.size()) == std::string_view(digits, static_cast<std::size_t>(end - digits));
+}
+
 }  // namespace
 
 int CUrlListFile::Load() { return Load(std::string(path_)); }
@@ -101,8 +108,8 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
     const std::string_view bytes = texts_.Bytes();
     const bool singleByte = !cp.HasLeadBytes();
 
-    std::vector<std::pair<int, long>> aliases;
-    std::vector<std::pair<int, long>> targets;
+    std::vector<NumberedLine> aliases;
+    std::vector<NumberedLine> targets;
     int result = 0;
     bool started = false;
     LineScanner scanner(bytes, '#');
@@ -149,14 +156,22 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
         }
 
         if (level == kTitle && !(flags & ItemFlags::kSeparator)) {
+            // Whether the text is already as the writer puts it is told
+            // here, while the line is at hand: resolving the aliases after
+            // the parse would have to reach back to it.
             if (StartsWith(text, kAliasPrefix)) {
                 items_[item].flags |= ItemFlags::kAlias;
-                aliases.emplace_back(item, AliasNumber(text));
+                const long number = AliasNumber(text);
+                aliases.push_back({item, IsWrittenAlias(text, number), number});
                 continue;
             }
             ++titleCount_;
-            long number = hash ? AliasNumber(text) : 0;
-            if (number > 0) targets.emplace_back(item, number);
+            if (hash) {
+                // Most such lines are as the writer puts them, which one pass tells.
+                const long written = WrittenAliasNumber(text);
+                const long number = written != 0 ? written : AliasNumber(text);
+                if (number > 0) targets.push_back({item, written == item, number});
+            }
         }
     }
     items_[count_].next = 0;
@@ -168,20 +183,21 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
 
 // Each alias takes the item number of the first title carrying its number;
 // one that names no title is dropped. A title's '#' field then carries its
-// own item number when it has aliases and goes otherwise.
-void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
-                                  std::vector<std::pair<int, long>>& targets) {
+// own item number when it has aliases and goes otherwise. Only lines not
+// already so are rewritten.
+void CUrlListFile::ResolveAliases(const std::vector<NumberedLine>& aliases,
+                                  const std::vector<NumberedLine>& targets) {
     // The first title carrying each number. Lists as this program writes
     // them carry item numbers only, which a table indexed by number serves;
     // any other number goes into a map.
     auto isItemNumber = [](long number) { return number > 0 && number <= kMaxItems; };
     std::vector<std::uint16_t> firstByItemNumber(targets.empty() ? 0 : kMaxItems + 1);
     std::unordered_map<long, int> firstByOtherNumber;
-    for (auto& [item, number] : targets) {
-        if (!isItemNumber(number)) {
-            firstByOtherNumber.emplace(number, item);  // the first wins
-        } else if (firstByItemNumber[static_cast<std::size_t>(number)] == 0) {
-            firstByItemNumber[static_cast<std::size_t>(number)] = static_cast<std::uint16_t>(item);
+    for (const NumberedLine& target : targets) {
+        if (!isItemNumber(target.number)) {
+            firstByOtherNumber.emplace(target.number, target.item);  // the first wins
+        } else if (firstByItemNumber[static_cast<std::size_t>(target.number)] == 0) {
+            firstByItemNumber[static_cast<std::size_t>(target.number)] = static_cast<std::uint16_t>(target.item);
         }
     }
     auto firstCarrying = [&](long number) {
@@ -189,25 +205,24 @@ void CUrlListFile::ResolveAliases(std::vector<std::pair<int, long>>& aliases,
         auto found = firstByOtherNumber.find(number);
         return found == firstByOtherNumber.end() ? 0 : found->second;
     };
-    for (auto& [alias, number] : aliases) {
-        const int target = targets.empty() ? 0 : firstCarrying(number);
+    for (const NumberedLine& alias : aliases) {
+        const int target = targets.empty() ? 0 : firstCarrying(alias.number);
         if (target == 0) {
-            texts_[alias] = std::string_view();
-            Unlink(alias);
+            texts_[alias.item] = std::string_view();
+            Unlink(alias.item);
             continue;
         }
+        items_[target].flags |= ItemFlags::kAliasTarget;
+        if (alias.asWritten && target == alias.number) continue;
         char text[32];
         std::memcpy(text, kAliasPrefix.data(), kAliasPrefix.size());
         char* end = std::to_chars(text + kAliasPrefix.size(), text + sizeof text, target).ptr;
-        std::string_view aliasText(text, static_cast<std::size_t>(end - text));
-        if (RawText(alias) != aliasText) texts_[alias] = aliasText;
-        items_[target].flags |= ItemFlags::kAliasTarget;
+        texts_[alias.item] = std::string_view(text, static_cast<std::size_t>(end - text));
     }
-    // Most titles a list file names as targets are already as the writer
-    // puts them; only the others are taken apart and put together again.
-    for (auto& [item, number] : targets) {
-        long wanted = items_[item].Has(ItemFlags::kAliasTarget) ? item : 0;
-        if (!HasCanonicalAliasNumber(RawText(item), wanted)) texts_[item] = WithAliasNumber(RawText(item), wanted);
+    for (const NumberedLine& target : targets) {
+        const bool hasAliases = items_[target.item].Has(ItemFlags::kAliasTarget);
+        if (hasAliases && target.asWritten) continue;
+        texts_[target.item] = WithAliasNumber(RawText(target.item), hasAliases ? target.item : 0);
     }
 }
 

@@ -165,22 +165,22 @@ std::string WithoutAliasNumber(std::string_view text) { return WithAliasNumber(t
 
 // The fields in the order and padding ComposeTitleText writes them, each
 // value one it writes unchanged and reads back the same.
-bool HasCanonicalAliasNumber(std::string_view text, long aliasNumber) {
-    if (aliasNumber <= 0) return false;
+long WrittenAliasNumber(std::string_view text) {
     std::size_t first = text.find('\t');
     std::size_t second = first == std::string_view::npos ? first : text.find('\t', first + 1);
-    if (second == std::string_view::npos) return false;
+    if (second == std::string_view::npos) return 0;
     std::string_view rest = text.substr(second);
     std::string_view value;
     bool wroteTime = TakeField(rest, 0, '@', value);
-    if (wroteTime && !IsWrittenNumber(value)) return false;
+    if (wroteTime && !IsWrittenNumber(value)) return 0;
     bool wroteNote = TakeField(rest, wroteTime ? 0 : 1, '+', value);
-    if (wroteNote && (value.empty() || value.find_first_of("\r\n") != std::string_view::npos)) return false;
-    if (TakeField(rest, wroteNote ? 0 : wroteTime ? 1 : 2, '?', value) && value.empty()) return false;
-    char number[24];
-    char* end = std::to_chars(number, number + sizeof number, aliasNumber).ptr;
-    return TakeField(rest, 0, '#', value) && rest.empty() &&
-           value == std::string_view(number, static_cast<std::size_t>(end - number));
+    if (wroteNote && (value.empty() || value.find_first_of("\r\n") != std::string_view::npos)) return 0;
+    if (TakeField(rest, wroteNote ? 0 : wroteTime ? 1 : 2, '?', value) && value.empty()) return 0;
+    if (!TakeField(rest, 0, '#', value) || !rest.empty() || !IsWrittenNumber(value) || value[0] == '-')
+        return 0;
+    long number = 0;
+    const char* end = value.data() + value.size();
+    return std::from_chars(value.data(), end, number).ptr == end ? number : 0;  // 0 beyond a long
 }
 
 std::string FormatLevelLine(std::string_view name, int level) {

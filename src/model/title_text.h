@@ -28,10 +28,10 @@ long AliasNumber(std::string_view text);
 std::string WithoutAliasNumber(std::string_view text);
 // The same title text carrying `aliasNumber` in its '#' field.
 std::string WithAliasNumber(std::string_view text, long aliasNumber);
-// Whether WithAliasNumber(text, aliasNumber) gives `text` back, told from one
-// pass over its fields: true for a text the writer composed with that
-// positive number; false may also mean only that the fields are unusual.
-bool HasCanonicalAliasNumber(std::string_view text, long aliasNumber);
+// The positive number n for which WithAliasNumber(text, n) gives `text` back,
+// told from one pass over its fields; 0 when there is none, which may also
+// mean only that the fields are unusual.
+long WrittenAliasNumber(std::string_view text);
 
 std::string EscapeNote(std::string_view raw);
 std::string UnescapeNote(std::string_view escaped);

@@ -272,9 +272,17 @@ private:
     bool ReserveTextBytes(std::size_t bytes);
     template <typename Vector>
     bool GrowBy(Vector& vector, std::size_t step);
+    // An alias line, or a title line carrying a '#' field, as the parse met
+    // it: `asWritten` when its text is already what the writer puts for an
+    // alias of, or a title with aliases under, its own item number.
+    struct NumberedLine {
+        int item;
+        bool asWritten;
+        long number;
+    };
     int ParseContent(platform::FileBytes content);
-    void ResolveAliases(std::vector<std::pair<int, long>>& aliases,
-                        std::vector<std::pair<int, long>>& targets);
+    void ResolveAliases(const std::vector<NumberedLine>& aliases,
+                        const std::vector<NumberedLine>& targets);
     void Unlink(int item);
     platform::OsError WriteLines(platform::OpenFile& file) const;
     using WriteContent = platform::WriteContent;

@@ -131,7 +131,9 @@ TEST_F(ListFileSave, ACopyReplacesAFileWholeOrNotAtAll) {
         EXPECT_EQ(ReadBytes(existing), "kept\r\n") << "budget " << budget;
         EXPECT_EQ(list.SaveCopy(fresh), FailingWritesFileSystem::kDiskFull) << "budget " << budget;
         for (const std::string& created : files.created)
-            if (created != existing) EXPECT_FALSE(files.Exists(created)) << "nothing half written: " << created;
+            if (created != existing) {
+                EXPECT_FALSE(files.Exists(created)) << "nothing half written: " << created;
+            }
     }
     CUrlListFile list;
     ASSERT_EQ(list.Load(Path()), 0);

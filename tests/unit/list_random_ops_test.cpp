@@ -228,7 +228,9 @@ protected:
     void LoadFresh(int op) {
         bool padded = Chance(25);
         Load(list, RandomOutline(padded ? CUrlListFile::kFullTitleCount : 0));
-        if (padded) ASSERT_EQ(list.TitleCount(), CUrlListFile::kFullTitleCount);
+        if (padded) {
+            ASSERT_EQ(list.TitleCount(), CUrlListFile::kFullTitleCount);
+        }
         Load(other, RandomOutline());
         roundEnd_ = op + (padded ? 80 : 400);
         grownLimit_[0] = list.Count() + 1500;

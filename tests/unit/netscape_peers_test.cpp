@@ -131,7 +131,7 @@ TEST(NetscapePeerContent, InternetExplorerUtf8WithByteOrderMark) {
     EXPECT_EQ(LastVisited(list.TitleTexts()[0]), 1466269580);
     // Windows-1252 has no Chinese: names show the default character, addresses stay usable.
     Lines outline = ImportPeer(chinese).Outline();
-    EXPECT_EQ(outline[3], "T ?? ????? ??? ?? ??-??-?? ??? <http://www.talkcc.com/user/"
+    EXPECT_EQ(outline[3], "T ?? ????? ??? ?? ?\?-?\?-?? ??? <http://www.talkcc.com/user/"
                           "%E8%91%A1%E8%90%84/%E6%89%80%E6%9C%89%E5%B8%96/>");
     EXPECT_EQ(outline[8], "C Links for ??");
 }
