@@ -6,12 +6,6 @@
 // when entries are inserted or removed around it.
 #include "model/url_list_file.h"
 
-bool CUrlListFile::IsLinked(int item) const {
-    // Unlinking leaves an item pointing at itself; a linked one never does,
-    // since the head is always in the ring.
-    return item > 0 && item <= count_ && items_[item].next != item;
-}
-
 int CUrlListFile::ViewPosition(int level, int item) const {
     const auto& view = views_[level];
     for (std::size_t i = 0; i < view.size(); ++i)

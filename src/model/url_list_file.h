@@ -117,6 +117,10 @@ public:
     int First() const { return items_[0].next; }  // 0 when the list is empty
     int Next(int item) const { return items_[item].next; }
     int Count() const { return count_; }  // highest item number in use
+    // Whether `item` is in the outline: deleting an entry or dropping an alias
+    // takes it out and leaves it pointing at itself, which a linked item never
+    // does, since the head is always in the ring.
+    bool IsLinked(int item) const { return item > 0 && item <= count_ && items_[item].next != item; }
 
     // Appends item Count()+1 and links it before `before`; the new number or -3.
     int InsertBefore(int before, std::string text, std::uint8_t flags);
@@ -251,7 +255,6 @@ private:
     void Reselect(int level, int position);
     void SelectAfterInsert(int level, int lastInserted);
     void ForgetUnlinked();
-    bool IsLinked(int item) const;
     int ViewPosition(int level, int item) const;
 
     void ReplaceText(int item, std::string text);

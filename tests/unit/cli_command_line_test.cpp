@@ -40,6 +40,17 @@ TEST(CliCommandLine, FindTakesAndPrintsUtf8WhileTheListStaysInItsCodePage) {
     EXPECT_NE(lacking.err.find("'Gda\xC5\x84sk'"), std::string::npos) << lacking.err;
 }
 
+TEST(CliCommandLine, CheckCountsWhatTheOutlineHolds) {
+    testing_support::ScratchFolder folder;
+    const std::string list = folder.Path("list.txt");
+    // The alias naming no title is dropped on loading and not counted.
+    testing_support::WriteBytes(list, "<1>C\r\n\t<2>S\r\n\t\thttp://a\tA\t\xA6#3\r\n\t\talias:3\r\n"
+                                      "\t\talias:99\r\n\t\thttp://b\tB\r\n");
+    CliRun check = RunCommandLine({"check", list});
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_NE(check.out.find("items: 5\ntitles: 2\naliases: 1\n"), std::string::npos) << check.out;
+}
+
 TEST(CliCommandLine, HelpVersionAndUsage) {
     const struct {
         std::vector<std::string> args;
