@@ -1,8 +1,9 @@
-// The line scanner against the plain byte-by-byte reading of the same bytes:
+// The line scanner and the newline count against plain readings of the same bytes:
 // lines that end in, across and exactly at its 64-byte blocks, marks before
 // and after a line's end, and bytes that end with or without a '\n'.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -28,5 +29,17 @@ TEST(LineScanner, FindsEveryLineAndItsMarkAsAPlainReadingDoes) {
             EXPECT_EQ(marked, bytes.substr(at, end - at).find('#') != std::string::npos);
             at = end + 1;
         }
+    }
+}
+
+// Sizes around the 64-byte step and the 255 steps the byte counters hold,
+// in text of nothing but '\n' and in text where about half the bytes are.
+TEST(LineScanner, CountsNewlinesAsAPlainCountDoes) {
+    std::mt19937 random(5);
+    for (std::size_t size : {0, 15, 64, 65, 255 * 64, 255 * 64 + 17, 40000}) {
+        std::string all(size, '\n'), half(size, 'x');
+        for (char& c : half) c = random() % 2 ? '\n' : 'x';
+        EXPECT_EQ(CountNewlines(all), size);
+        EXPECT_EQ(CountNewlines(half), static_cast<std::size_t>(std::count(half.begin(), half.end(), '\n'))) << size;
     }
 }
