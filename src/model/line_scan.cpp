@@ -34,7 +34,8 @@ std::size_t CountNewlines(std::string_view bytes) {
     constexpr std::size_t kBlock = 255 * kStep;
     while (size - at >= kStep) {
         std::size_t end = at + (size - at < kBlock ? (size - at) / kStep * kStep : kBlock);
-        __m128i rows[4] = {_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
+        __m128i rows[4];
+        for (__m128i& row : rows) row = _mm_setzero_si128();
         for (; at < end; at += kStep)
             for (std::size_t row = 0; row < 4; ++row)
                 rows[row] = _mm_sub_epi8(rows[row], Newlines(data + at + row * kLane));

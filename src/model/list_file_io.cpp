@@ -53,7 +53,8 @@ bool LineInBuffer(std::string_view bytes, int level, std::string_view text, std:
 bool IsWrittenAlias(std::string_view text, long number) {
     char digits[24];
     char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    return text.substr(kAliasPrefix.size()) == std::string_view(digits, static_cast<std::size_t>(end - digits));
+    const std::string_view written(digits, static_cast<std::size_t>(end - digits));
+    return text.substr(kAliasPrefix.size()) == written;
 }
 
 }  // namespace
@@ -206,12 +207,14 @@ void CUrlListFile::ResolveAliases(const std::vector<NumberedLine>& aliases,
     for (const NumberedLine& target : targets) {
         if (!isItemNumber(target.number)) {
             firstByOtherNumber.emplace(target.number, target.item);  // the first wins
-        } else if (firstByItemNumber[static_cast<std::size_t>(target.number)] == 0) {
-            firstByItemNumber[static_cast<std::size_t>(target.number)] = static_cast<std::uint16_t>(target.item);
+            continue;
         }
+        std::uint16_t& first = firstByItemNumber[static_cast<std::size_t>(target.number)];
+        if (first == 0) first = static_cast<std::uint16_t>(target.item);
     }
     auto firstCarrying = [&](long number) {
-        if (isItemNumber(number)) return static_cast<int>(firstByItemNumber[static_cast<std::size_t>(number)]);
+        if (isItemNumber(number))
+            return static_cast<int>(firstByItemNumber[static_cast<std::size_t>(number)]);
         auto found = firstByOtherNumber.find(number);
         return found == firstByOtherNumber.end() ? 0 : found->second;
     };

@@ -40,6 +40,7 @@ TEST(LineScanner, CountsNewlinesAsAPlainCountDoes) {
         std::string all(size, '\n'), half(size, 'x');
         for (char& c : half) c = random() % 2 ? '\n' : 'x';
         EXPECT_EQ(CountNewlines(all), size);
-        EXPECT_EQ(CountNewlines(half), static_cast<std::size_t>(std::count(half.begin(), half.end(), '\n'))) << size;
+        const auto newlines = static_cast<std::size_t>(std::count(half.begin(), half.end(), '\n'));
+        EXPECT_EQ(CountNewlines(half), newlines) << size;
     }
 }
