@@ -114,7 +114,8 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
     const platform::CodePage& cp = *env_.codePage;
     std::size_t expected = CountNewlines(content) + 2;  // and the head
     if (expected > static_cast<std::size_t>(kMaxItems) + 1) expected = kMaxItems + 1;
-    const bool reserved = Reserve(expected);  // one allocation when memory allows; else grow step by step
+    // One allocation when memory allows; else the arrays grow step by step.
+    const std::size_t room = Reserve(expected) ? expected : 0;
     texts_.Reset(std::move(content));
     const std::string_view bytes = texts_.Bytes();
     const bool singleByte = !cp.HasLeadBytes();
@@ -131,7 +132,8 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
             result = -3;  // beyond what a text's offset can name
             break;
         }
-        std::string_view raw = bytes.substr(at, eol - at);
+        // Views made straight: substr would check, on every line, bounds the scanner keeps.
+        std::string_view raw(bytes.data() + at, eol - at);
         std::string_view line = singleByte ? TrimWritten(raw) : Trim(raw, cp);
         at = eol + 1;
 
@@ -141,13 +143,13 @@ int CUrlListFile::ParseContent(platform::FileBytes content) {
             started = true;
         }
         int level = !marker ? kTitle : line[1] == '1' ? kCategory : kSubcategory;
-        std::string_view text = marker ? line.substr(3) : line;
+        std::string_view text = marker ? std::string_view(line.data() + 3, line.size() - 3) : line;
         std::uint8_t flags = static_cast<std::uint8_t>(level);
         if (text.empty() || StartsWith(text, "---")) {
             flags |= ItemFlags::kSeparator;
             text = {};
         }
-        if ((!reserved || static_cast<std::size_t>(count_) + 2 > expected) && !ReserveOneItem()) {
+        if (static_cast<std::size_t>(count_) + 2 > room && !ReserveOneItem()) {
             result = -3;
             break;
         }

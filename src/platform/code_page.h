@@ -53,7 +53,7 @@ inline std::string_view TrimSingleByte(std::string_view text) {
     std::size_t begin = 0, end = text.size();
     while (begin < end && IsAnsiSpace(text[begin])) ++begin;
     while (end > begin && IsAnsiSpace(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
+    return std::string_view(text.data() + begin, end - begin);  // within bounds: no substr check
 }
 
 // Byte offset of `needle` in `haystack` at a character boundary, or npos.
