@@ -276,8 +276,9 @@ private:
     template <typename Vector>
     bool GrowBy(Vector& vector, std::size_t step);
     // An alias line, or a title line carrying a '#' field, as the parse met
-    // it: `asWritten` when its text is already what the writer puts for an
-    // alias of, or a title with aliases under, its own item number.
+    // it, with the number it names. `asWritten`: an alias line reads "alias:"
+    // and `number` as the writer puts it; a title is in the writer's form with
+    // its own item number in its '#' field.
     struct NumberedLine {
         int item;
         bool asWritten;
